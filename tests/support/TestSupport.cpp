@@ -1,0 +1,78 @@
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+#include <QAbstractButton>
+
+namespace TestSupport {
+
+void isolateEnvironment()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Lives for the whole test run; removed on exit.
+    static QTemporaryDir home;
+    const QByteArray config = QDir(home.path()).filePath(QStringLiteral("config")).toLocal8Bit();
+    const QByteArray runtime = QDir(home.path()).filePath(QStringLiteral("runtime")).toLocal8Bit();
+    QDir().mkpath(QString::fromLocal8Bit(config));
+    QDir().mkpath(QString::fromLocal8Bit(runtime));
+    QFile::setPermissions(QString::fromLocal8Bit(runtime), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_CONFIG_HOME", config);
+    qputenv("XDG_RUNTIME_DIR", runtime);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+QString corpusDir()
+{
+    QString dir = qEnvironmentVariable("MORTARIX_CORPUS");
+    if (dir.isEmpty())
+        dir = qEnvironmentVariable("MORTARIX_DEFAULT_CORPUS");
+    if (dir.isEmpty() || !QFileInfo(dir).isDir())
+        return {};
+    return dir;
+}
+
+void onNextModalWidget(std::function<void(QWidget *)> action, int timeoutMs)
+{
+    auto *timer = new QTimer;
+    auto remaining = std::make_shared<int>(timeoutMs / 10);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, remaining, action] {
+        if (QWidget *w = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            action(w);
+            return;
+        }
+        if (--*remaining <= 0) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start();
+}
+
+std::shared_ptr<SeenMessage> answerNextMessageBox(QMessageBox::StandardButton answer, int timeoutMs)
+{
+    auto seen = std::make_shared<SeenMessage>();
+    onNextModalWidget(
+        [seen, answer](QWidget *w) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            if (!box)
+                return;
+            seen->shown = true;
+            seen->title = box->windowTitle();
+            seen->text = box->text();
+            seen->icon = box->icon();
+            seen->buttons = box->standardButtons();
+            if (QAbstractButton *b = box->button(answer))
+                b->click();
+            else
+                box->reject();
+        },
+        timeoutMs);
+    return seen;
+}
+
+} // namespace TestSupport
