@@ -1,9 +1,9 @@
 #include "support/TestSupport.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
-#include <QAbstractButton>
 
 namespace TestSupport {
 
@@ -17,7 +17,8 @@ void isolateEnvironment()
     const QByteArray runtime = QDir(home.path()).filePath(QStringLiteral("runtime")).toLocal8Bit();
     QDir().mkpath(QString::fromLocal8Bit(config));
     QDir().mkpath(QString::fromLocal8Bit(runtime));
-    QFile::setPermissions(QString::fromLocal8Bit(runtime), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(QString::fromLocal8Bit(runtime),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_CONFIG_HOME", config);
     qputenv("XDG_RUNTIME_DIR", runtime);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLocale>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,7 +22,8 @@ void isolateEnvironment();
 QString corpusDir();
 
 // What a message box showed before it was answered.
-struct SeenMessage {
+struct SeenMessage
+{
     bool shown = false;
     QString title;
     QString text;
@@ -39,13 +41,13 @@ void onNextModalWidget(std::function<void(QWidget *)> action, int timeoutMs = 50
 } // namespace TestSupport
 
 // A test main that isolates settings before the application object exists.
-#define MORTARIX_TEST_MAIN(TestObject)                                                          \
-    int main(int argc, char **argv)                                                             \
-    {                                                                                           \
-        TestSupport::isolateEnvironment();                                                      \
-        QApplication app(argc, argv);                                                           \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                                                \
-        TestObject tc;                                                                          \
-        QTEST_SET_MAIN_SOURCE_PATH                                                              \
-        return QTest::qExec(&tc, argc, argv);                                                   \
+#define MORTARIX_TEST_MAIN(TestObject)                                                                       \
+    int main(int argc, char **argv)                                                                          \
+    {                                                                                                        \
+        TestSupport::isolateEnvironment();                                                                   \
+        QApplication app(argc, argv);                                                                        \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                             \
+        TestObject tc;                                                                                       \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                           \
+        return QTest::qExec(&tc, argc, argv);                                                                \
     }

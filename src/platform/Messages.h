@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+// Every message and question of the program is built here, so each one is a real message box
+// with its exact text, buttons, icon and title.
+namespace Messages {
+
+// The title of nearly every message box.
+QString applicationTitle();
+
+// Shows a modal message box and returns the button chosen (Escape gives the escape button
+// Qt picks for the set).
+QMessageBox::StandardButton show(QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons,
+                                 QMessageBox::Icon icon, const QString &title = applicationTitle());
+
+} // namespace Messages

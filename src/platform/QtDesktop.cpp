@@ -1,0 +1,139 @@
+#include "platform/QtDesktop.h"
+
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace {
+
+// "Text Files (*.txt)|*.txt|All|*.*" -> Qt's ";;"-separated filter list.
+QStringList qtFilters(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList result;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts.at(i + 1);
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        result << parts.at(i) + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    return result;
+}
+
+QString startFolder(const Desktop::CommonDialogState &state)
+{
+    if (!state.fileName.isEmpty() && QFileInfo(state.fileName).isAbsolute())
+        return state.fileName;
+    QString dir = state.initialDir.isEmpty() ? QDir::homePath() : state.initialDir;
+    return state.fileName.isEmpty() ? dir : QDir(dir).filePath(state.fileName);
+}
+
+QString runFileDialog(QWidget *parent, Desktop::CommonDialogState &state, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, state.title);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen && state.fileMustExist ? QFileDialog::ExistingFile
+                                                                              : QFileDialog::AnyFile);
+    if (!state.overwritePrompt)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    const QStringList filters = qtFilters(state.filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        const int index = qBound(1, state.filterIndex, int(filters.size()));
+        dialog.selectNameFilter(filters.at(index - 1));
+    }
+    const QString start = startFolder(state);
+    if (QFileInfo(start).isDir())
+        dialog.setDirectory(start);
+    else
+        dialog.selectFile(start);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    state.fileName = dialog.selectedFiles().constFirst();
+    state.filterIndex = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    return state.fileName;
+}
+
+} // namespace
+
+QString QtDesktop::openFileName(QWidget *parent)
+{
+    return runFileDialog(parent, commonDialog(), QFileDialog::AcceptOpen);
+}
+
+QString QtDesktop::saveFileName(QWidget *parent)
+{
+    return runFileDialog(parent, commonDialog(), QFileDialog::AcceptSave);
+}
+
+std::optional<QFont> QtDesktop::chooseFont(QWidget *parent, const QFont &initial)
+{
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, parent);
+    if (!ok)
+        return std::nullopt;
+    return font;
+}
+
+std::optional<QColor> QtDesktop::chooseColor(QWidget *parent, const QColor &initial)
+{
+    const QColor color = QColorDialog::getColor(initial, parent);
+    if (!color.isValid())
+        return std::nullopt;
+    return color;
+}
+
+bool QtDesktop::choosePrinter(QWidget *parent, QPrinter *printer)
+{
+    QPrintDialog dialog(printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDesktop::printerSetup(QWidget *parent)
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString QtDesktop::findProgram(const QString &name)
+{
+    return QStandardPaths::findExecutable(name);
+}
+
+bool QtDesktop::startDetached(const Command &command)
+{
+    return QProcess::startDetached(command.program, command.arguments);
+}
+
+bool QtDesktop::runAndWait(const Command &command)
+{
+    QProcess process;
+    QEventLoop loop;
+    bool started = true;
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            started = false;
+        loop.quit();
+    });
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start(command.program, command.arguments);
+    if (process.state() != QProcess::NotRunning || started)
+        loop.exec();
+    return started;
+}
+
+bool QtDesktop::openUrl(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}

@@ -1,0 +1,568 @@
+#include "shell/MainWindow.h"
+
+#include "appearance/MenuColour.h"
+#include "platform/Desktop.h"
+#include "shell/AppInfo.h"
+#include "shell/Resources.h"
+#include "shell/SettingsStore.h"
+#include "shell/StartPage.h"
+#include "shell/Twips.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <exception>
+#include <functional>
+
+namespace {
+
+// The rectangle every page is laid on.
+constexpr QRect kPageRect = twipsRect(2100, 390, 6660, 6060);
+
+const int kButtonTops[MainWindow::kPageButtonCount] = {345,  930,  1530, 2115, 2719,
+                                                       3305, 3891, 4477, 5063, 5625};
+
+struct PageInfo
+{
+    int index;
+    const char *caption;
+};
+
+// Pages in the order they are created; later ones lie in front of earlier ones.
+const PageInfo kPages[] = {
+    {0, "Footing"},
+    {1, "Piers"},
+    {2, "Rebar"},
+    {3, "Flatwork"},
+    {4, "Welded Wire"},
+    {5, "Block"},
+    {6, "Poured Concrete Walls"},
+    {7, "Brick"},
+    {8, "Totals"},
+    {9, "Text Editor"},
+    {20, "Price List"},
+    {26, ""},
+    {300, "Options"},
+};
+
+QString arrayName(const char *name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+QGroupBox *newFrame(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    // Pages overlap; each must paint its own background so only the front one is seen.
+    frame->setAutoFillBackground(true);
+    return frame;
+}
+
+QRadioButton *newOption(const char *array, int index, const QString &caption, QWidget *parent)
+{
+    auto *button = new QRadioButton(caption, parent);
+    button->setObjectName(arrayName(array, index));
+    return button;
+}
+
+// An option group frame holding the option buttons of one array.
+QGroupBox *newOptionGroup(const QString &frameName, const QString &caption, const char *array,
+                          const QStringList &captions, QWidget *parent)
+{
+    QGroupBox *frame = newFrame(frameName, caption, parent);
+    auto *column = new QVBoxLayout(frame);
+    for (int i = 0; i < captions.size(); ++i)
+        column->addWidget(newOption(array, i, captions.at(i), frame));
+    return frame;
+}
+
+// Runs one load step; a failing step is skipped and loading goes on.
+void runStep(const char *what, const std::function<void()> &step)
+{
+    try {
+        step();
+    } catch (const std::exception &error) {
+        qWarning("Load step '%s' skipped: %s", what, error.what());
+    } catch (...) {
+        qWarning("Load step '%s' skipped", what);
+    }
+}
+
+struct MenuEntry
+{
+    const char *name; // nullptr: a separator
+    const char *caption;
+};
+
+QMenu *newMenu(const char *name, const char *title, const std::initializer_list<MenuEntry> &entries,
+               QWidget *parent)
+{
+    auto *menu = new QMenu(QString::fromUtf8(title), parent);
+    menu->setObjectName(QLatin1String(name));
+    for (const MenuEntry &entry : entries) {
+        if (!entry.name) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction *action = menu->addAction(QString::fromUtf8(entry.caption));
+        action->setObjectName(QLatin1String(entry.name));
+    }
+    return menu;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
+{
+    initMortarixResources();
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(AppInfo::mainCaption());
+    setWindowIcon(QIcon(QStringLiteral(":/mortarix/mortarix.png")));
+    buildWindow();
+    buildMenus();
+    buildPopupMenus();
+    buildStatusBar();
+    runLoadSteps();
+}
+
+MainWindow::~MainWindow() = default;
+
+QStringList MainWindow::pageButtonCaptions()
+{
+    return {QStringLiteral("Footing"),    QStringLiteral("Piers"),     QStringLiteral("Rebar"),
+            QStringLiteral("Flatwork"),   QStringLiteral("Weld Wire"), QStringLiteral("Block"),
+            QStringLiteral("PRD Walls"),  QStringLiteral("Brick"),     QStringLiteral("Totals"),
+            QStringLiteral("Text Editor")};
+}
+
+void MainWindow::buildWindow()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twips(9330), twips(7035));
+    setCentralWidget(client);
+
+    auto *picture = new QWidget(client);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setGeometry(twipsRect(75, 150, 9180, 6765));
+
+    QGroupBox *outer = newFrame(arrayName("myframe", 15), QString(), picture);
+    outer->setGeometry(0, 0, picture->width(), picture->height());
+    m_pages.insert(15, outer);
+
+    QGroupBox *buttonPanel = newFrame(arrayName("myframe", 10), QString(), outer);
+    buttonPanel->setGeometry(twipsRect(180, 255, 1755, 6240));
+    m_pages.insert(10, buttonPanel);
+
+    const QStringList captions = pageButtonCaptions();
+    for (int i = 0; i < kPageButtonCount; ++i) {
+        auto *button = new QPushButton(captions.at(i), buttonPanel);
+        button->setObjectName(arrayName("Command1", i));
+        button->setGeometry(twipsRect(195, kButtonTops[i], 1275, 300));
+        button->installEventFilter(this);
+        connect(button, &QPushButton::clicked, this, [this, i] { switchToPage(i); });
+        m_pageButtons.append(button);
+    }
+
+    buildPages(outer);
+}
+
+void MainWindow::buildPages(QWidget *area)
+{
+    for (const PageInfo &info : kPages) {
+        QGroupBox *frame = newFrame(arrayName("myframe", info.index), QString::fromUtf8(info.caption), area);
+        frame->setGeometry(kPageRect);
+        m_pages.insert(info.index, frame);
+    }
+
+    new StartPage(m_pages.value(kStartPage));
+
+    // The option buttons of the pages; the settings store restores them by name at load.
+    auto moreInfo = [this](int pageIndex, int optionIndex) {
+        QGroupBox *frame = m_pages.value(pageIndex);
+        auto *column = qobject_cast<QVBoxLayout *>(frame->layout());
+        if (!column)
+            column = new QVBoxLayout(frame);
+        QRadioButton *button = newOption("Option10", optionIndex, QStringLiteral("More Info"), frame);
+        button->setChecked(true);
+        column->addStretch();
+        column->addWidget(button);
+    };
+
+    // Rebar: the kind selector, the three stacked input frames and the bar sizes.
+    {
+        QGroupBox *rebar = m_pages.value(2);
+        auto *column = new QVBoxLayout(rebar);
+        QGroupBox *selector =
+            newOptionGroup(QStringLiteral("RebarKind"), QString(), "rbropt_visible",
+                           {QStringLiteral("Horizontal Rebar"), QStringLiteral("Verticle Rebar"),
+                            QStringLiteral("Rebar Matts")},
+                           rebar);
+        column->addWidget(selector);
+        const QStringList frameCaptions = {QStringLiteral("Horizontal Rebar"),
+                                           QStringLiteral("Verticle Rebar"), QStringLiteral("Rebar Matt")};
+        for (int i = 0; i < 3; ++i) {
+            QGroupBox *input = newFrame(arrayName("RBRFrame", i), frameCaptions.at(i), rebar);
+            column->addWidget(input);
+            auto *kind = rebar->findChild<QRadioButton *>(arrayName("rbropt_visible", i));
+            connect(kind, &QRadioButton::toggled, input, [input](bool on) {
+                if (on)
+                    input->show();
+                else
+                    input->hide();
+            });
+        }
+        column->addWidget(
+            newOptionGroup(arrayName("RBRFrame", 4), QStringLiteral("Select Size For Pricing"), "Option3",
+                           {QStringLiteral("1/2\""), QStringLiteral("5/8\""), QStringLiteral("3/4\""),
+                            QStringLiteral("1\""), QStringLiteral("1 1/4\"")},
+                           rebar));
+        rebar->findChild<QRadioButton *>(arrayName("rbropt_visible", 0))->setChecked(true);
+    }
+
+    // Block: the block size.
+    {
+        QGroupBox *block = m_pages.value(5);
+        auto *column = new QVBoxLayout(block);
+        column->addWidget(
+            newOptionGroup(arrayName("myframe", 11), QStringLiteral("Select Block Size"), "BLCKopt",
+                           {QStringLiteral("8 x 8 x 16"), QStringLiteral("8 x 12 x 16")}, block));
+    }
+
+    // Options: background colour and program font.
+    {
+        QGroupBox *options = m_pages.value(kOptionsPage);
+        auto *row = new QHBoxLayout(options);
+        row->addWidget(newOptionGroup(
+            arrayName("myframe", 301), QStringLiteral("Background Color"), "Option1",
+            {QStringLiteral("Default"), QStringLiteral("Yellow "), QStringLiteral("Green"),
+             QStringLiteral("Teal"), QStringLiteral("Blue Green"), QStringLiteral("Lite Orange")},
+            options));
+        row->addWidget(newOptionGroup(
+            arrayName("myframe", 302), QStringLiteral("Set Program Fonts"), "Option2",
+            {QStringLiteral("SANS  SERRIF"), QStringLiteral("Verdana"), QStringLiteral("RICHARD"),
+             QStringLiteral("ARIAL"), QStringLiteral("New Roman"), QStringLiteral("Tahoma")},
+            options));
+        options->findChild<QRadioButton *>(arrayName("Option1", 0))->setChecked(true);
+        options->findChild<QRadioButton *>(arrayName("Option2", 0))->setChecked(true);
+    }
+
+    // "More Info" buttons: poured walls, brick, rebar, flatwork, welded wire, block.
+    const int moreInfoPages[] = {6, 7, 2, 3, 4, 5};
+    for (int i = 0; i < 6; ++i)
+        moreInfo(moreInfoPages[i], i);
+}
+
+void MainWindow::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    QMenu *file = newMenu("mnuFile", "&File",
+                          {{"mnuopen", "Open . . ."},
+                           {nullptr, nullptr},
+                           {"mnuminimize", "&Minimize To Sys Tray"},
+                           {nullptr, nullptr},
+                           {"mnuprinter", "Printer . . ."},
+                           {nullptr, nullptr},
+                           {"mnuExit", "E&xit"}},
+                          bar);
+    QMenu *view = newMenu(
+        "mnuView", "&View",
+        {{"mnuStatusBar", "&Status Bar"}, {nullptr, nullptr}, {"mnustrtpge", "&View Start Page"}}, bar);
+    QMenu *tools = newMenu("mnuTools", "&Tools",
+                           {{"mnuCalendar", "&Calendar . . ."},
+                            {nullptr, nullptr},
+                            {"mnuCalc", "&Calculator . . ."},
+                            {nullptr, nullptr},
+                            {"mnuOptions", "&Options "},
+                            {nullptr, nullptr}},
+                           bar);
+    QMenu *screenSize =
+        newMenu("mnuScrSize", "Screen &Display Size", {{"mnuChngRes", "Disp&lay Setting . . ."}}, tools);
+    tools->addMenu(screenSize)->setObjectName(QStringLiteral("mnuScrSize"));
+    tools->addSeparator();
+    tools->addAction(QStringLiteral("&Price List "))->setObjectName(QStringLiteral("mnuPrceList"));
+    QMenu *help = newMenu("mnuHelp", "&Help",
+                          {{"mnureedme", "Readme . . ."},
+                           {nullptr, nullptr},
+                           {"mnuMortarixWeb", "&Mortarix Online Help. . ."},
+                           {nullptr, nullptr},
+                           {"mnuAbout", "&About Mortarix . . ."}},
+                          bar);
+    for (QMenu *menu : {file, view, tools, help})
+        bar->addMenu(menu)->setObjectName(menu->objectName());
+
+    QAction *statusBarEntry = menuAction(QStringLiteral("mnuStatusBar"));
+    statusBarEntry->setCheckable(true);
+    statusBarEntry->setChecked(true);
+    connect(statusBarEntry, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+
+    connect(menuAction(QStringLiteral("mnustrtpge")), &QAction::triggered, this, &MainWindow::showStartPage);
+
+    // The print dialog; nothing is read back and a cancel is no error.
+    connect(menuAction(QStringLiteral("mnuprinter")), &QAction::triggered, this,
+            [this] { Desktop::instance().printerSetup(this); });
+}
+
+void MainWindow::buildPopupMenus()
+{
+    const QList<QMenu *> menus = {
+        newMenu("mnuPop", "PopUp",
+                {{"mnuPopNote", "NOTE:"}, {nullptr, nullptr}, {"mnuPopACovr", "AREA Coverage"}}, this),
+        newMenu("mnuPopww", "PopUpWW",
+                {{"mnuNote", "NOTE:"}, {nullptr, nullptr}, {"mnuPAreaCOv", "AREA COVERAGE"}}, this),
+        newMenu("mnurtf", "PopUPRTFile",
+                {{"mnuRTFFLEOPN", "Open . . ."},
+                 {"mnuPopClse", "Close"},
+                 {nullptr, nullptr},
+                 {"mnuRFSave", "Save"},
+                 {"mnuRTFSaveAs", "Save As . . ."},
+                 {nullptr, nullptr},
+                 {"mnuPopPrnt", "Print . . ."},
+                 {nullptr, nullptr},
+                 {"mnuxprToWrd", "Export To Word . . . "}},
+                this),
+        newMenu("mnuPopRTformat", "PoPupFormat",
+                {{"mnuPopRTfntedt", "Font . . ."},
+                 {"mnuPopRTcoloredit", "Color . . ."},
+                 {nullptr, nullptr},
+                 {"mnuPopcaps", "All Caps"},
+                 {"mnuPopRTboldedit", "Bold"},
+                 {"mnuPopRTitalicedit", "Italic"},
+                 {"mnuPopRTundrlneedit", "Underline"},
+                 {nullptr, nullptr},
+                 {"mnuPopRTfntcut", "Cut"},
+                 {"mnuPopRTfntcopy", "Copy"},
+                 {"mnuPopRTfntpaste", "Paste"}},
+                this),
+        newMenu("mnuPopEdit", "PopUpEdit",
+                {{"mnuPopEDcut", "Cut"},
+                 {nullptr, nullptr},
+                 {"mnuPOPEDcopy", "Copy"},
+                 {nullptr, nullptr},
+                 {"mnuPopEDpaste", "Paste"}},
+                this),
+        newMenu("mnugridEdit", "Grid Edit",
+                {{"mnugridcopy", "Copy Grid "}, {nullptr, nullptr}, {"mnugridselect", "Select All"}}, this),
+        newMenu("mnuSystemtray", "Systemtray", {}, this),
+    };
+    for (QMenu *menu : menus) {
+        menu->hide();
+        m_popupMenus.insert(menu->objectName(), menu);
+    }
+}
+
+void MainWindow::buildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    // Panel widths in twips; the panels share the bar in these proportions.
+    const int widths[] = {3651, 2469, 2365, 2293, 2469, 2540};
+    const QString texts[] = {
+        QStringLiteral("MORTARIX"), QStringLiteral("MASONRY"), QString(), QString(), QString(), QString()};
+    for (int i = 0; i < 6; ++i) {
+        auto *panel = new QLabel(texts[i], bar);
+        panel->setObjectName(arrayName("Panels", i + 1));
+        panel->setFrameShape(QFrame::StyledPanel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setMinimumWidth(1);
+        bar->addPermanentWidget(panel, widths[i]);
+        m_statusPanels.append(panel);
+    }
+    m_clock = new QTimer(this);
+    m_clock->setInterval(1000);
+    connect(m_clock, &QTimer::timeout, this, &MainWindow::updateClock);
+    m_clock->start();
+    updateClock();
+}
+
+void MainWindow::updateClock()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QLocale locale;
+    setStatusText(5, locale.toString(now.date(), QLocale::ShortFormat));
+    setStatusText(6, locale.toString(now.time(), QLocale::ShortFormat));
+}
+
+void MainWindow::runLoadSteps()
+{
+    runStep("build the totals grid", [] {});
+    setStatusText(3, QStringLiteral("Start Page"));
+
+    runStep("restore options", [this] { OptionStates::restoreAll(this); });
+    runStep("clear block and bar sizes", [this] {
+        for (int i = 0; i < 2; ++i)
+            OptionStates::setOption(findChild<QRadioButton *>(arrayName("BLCKopt", i)), false);
+        for (int i = 0; i < 5; ++i)
+            OptionStates::setOption(findChild<QRadioButton *>(arrayName("Option3", i)), false);
+    });
+    runStep("restore prices", [this] { PriceStore::restoreAll(this); });
+    runStep("zero labour fields", [this] {
+        const QString zero = QLocale().toCurrencyString(0.0);
+        for (int i = 0; i < 8; ++i) {
+            if (auto *labour = findChild<QLineEdit *>(arrayName("myADDSigntbx", i)))
+                labour->setText(zero);
+        }
+    });
+    runStep("colour the menus", [this] { MenuColour::apply(this); });
+    runStep("version", [this] { setStatusText(4, QStringLiteral("Ver. ") + AppInfo::versionTriple()); });
+    runStep("option caption fonts", [this] {
+        for (int i = 0; i < 6; ++i) {
+            if (auto *colour = findChild<QRadioButton *>(arrayName("Option1", i))) {
+                QFont font = colour->font();
+                font.setFamily(QStringLiteral("ms sans seriff"));
+                font.setPointSizeF(8.5);
+                colour->setFont(font);
+            }
+            if (auto *fontChoice = findChild<QRadioButton *>(arrayName("Option2", i))) {
+                QFont font = fontChoice->font();
+                font.setPointSizeF(9);
+                fontChoice->setFont(font);
+            }
+        }
+    });
+    runStep("disable start page entry",
+            [this] { menuAction(QStringLiteral("mnustrtpge"))->setEnabled(false); });
+    runStep("price boxes", [this] {
+        for (int i = 0; i < PriceStore::kPriceCount; ++i) {
+            if (auto *price = findChild<QLineEdit *>(arrayName("text1", i))) {
+                QFont font = price->font();
+                font.setFamily(QStringLiteral("MS Sans Seriff"));
+                price->setFont(font);
+                price->setMaxLength(4);
+            }
+        }
+    });
+    runStep("no maximise box", [this] {
+        setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint |
+                        Qt::WindowCloseButtonHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint) &
+                       ~Qt::WindowMaximizeButtonHint);
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+    });
+    runStep("brick sizes", [] {});
+    runStep("stack rebar frames", [this] {
+        for (int i = 0; i < 3; ++i) {
+            auto *frame = findChild<QGroupBox *>(arrayName("RBRFrame", i));
+            auto *kind = findChild<QRadioButton *>(arrayName("rbropt_visible", i));
+            if (frame && kind)
+                frame->setVisible(kind->isChecked());
+        }
+    });
+    runStep("lay out pages", [this] {
+        for (int i = 0; i < kPageButtonCount; ++i) {
+            m_pages.value(i)->setGeometry(kPageRect);
+            m_pages.value(i)->hide();
+        }
+        m_pages.value(kPriceListPage)->hide();
+        m_pages.value(kPriceListPage)->setGeometry(kPageRect);
+        m_pages.value(kStartPage)->setGeometry(kPageRect);
+        m_pages.value(kStartPage)->hide();
+        QGroupBox *options = m_pages.value(kOptionsPage);
+        options->hide();
+        options->setGeometry(twipsRect(2160, 330, 6650, 6060));
+    });
+    runStep("start page in front", [this] {
+        QGroupBox *start = m_pages.value(kStartPage);
+        if (!start->isVisibleTo(this)) {
+            start->show();
+            start->raise();
+        }
+    });
+    // The inner input frames of the piers, poured walls and flatwork pages are placed by their
+    // pages' own layouts.
+}
+
+QGroupBox *MainWindow::page(int index) const
+{
+    return m_pages.value(index, nullptr);
+}
+
+QPushButton *MainWindow::pageButton(int index) const
+{
+    return m_pageButtons.value(index, nullptr);
+}
+
+QString MainWindow::statusText(int panel) const
+{
+    if (panel < 1 || panel > m_statusPanels.size())
+        return {};
+    return m_statusPanels.at(panel - 1)->text();
+}
+
+void MainWindow::setStatusText(int panel, const QString &text)
+{
+    if (panel >= 1 && panel <= m_statusPanels.size())
+        m_statusPanels.at(panel - 1)->setText(text);
+}
+
+QMenu *MainWindow::popupMenu(const QString &name) const
+{
+    return m_popupMenus.value(name, nullptr);
+}
+
+QAction *MainWindow::menuAction(const QString &name) const
+{
+    return findChild<QAction *>(name);
+}
+
+void MainWindow::switchToPage(int index)
+{
+    recalcTotalsReadAmounts();
+    setStatusText(3, pageButtonCaptions().value(index));
+    QGroupBox *start = m_pages.value(kStartPage);
+    if (start->isVisibleTo(this))
+        start->lower();
+    menuAction(QStringLiteral("mnustrtpge"))->setEnabled(true);
+    QGroupBox *options = m_pages.value(kOptionsPage);
+    if (options->isVisibleTo(this))
+        options->lower();
+    recalcTotalsFormatAndSubTotals();
+    for (int j = 0; j < kPageButtonCount; ++j)
+        m_pages.value(j)->setVisible(j == index);
+    recalcTotalsGrandAndRowTotals();
+}
+
+void MainWindow::showStartPage()
+{
+    QGroupBox *start = m_pages.value(kStartPage);
+    start->show();
+    start->raise();
+    setStatusText(3, QStringLiteral("Start Page"));
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // A mouse release on a page button comes before its click and takes the price list away;
+    // a button worked from the keyboard leaves it in front.
+    if (event->type() == QEvent::MouseButtonRelease && m_pageButtons.contains(watched)) {
+        QGroupBox *priceList = m_pages.value(kPriceListPage);
+        if (priceList->isVisibleTo(this))
+            priceList->hide();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::recalcTotalsReadAmounts()
+{
+}
+
+void MainWindow::recalcTotalsFormatAndSubTotals()
+{
+}
+
+void MainWindow::recalcTotalsGrandAndRowTotals()
+{
+}

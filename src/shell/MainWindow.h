@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QMap>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
+class QWidget;
+
+// frmMain: the program's working window. A column of ten page buttons on the left brings one
+// page (a frame of the myframe array) to the front; the start page, price list and options are
+// pages opened from the menus. All pages lie on one rectangle; which one is seen depends on
+// visibility and front-to-back order, as the page switch arranges it.
+class MainWindow final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kPageButtonCount = 10;
+    static constexpr int kTotalsPage = 8;
+    static constexpr int kEditorPage = 9;
+    static constexpr int kPriceListPage = 20;
+    static constexpr int kStartPage = 26;
+    static constexpr int kOptionsPage = 300;
+
+    // Creates the window hidden and runs its load steps.
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The frame myframe(index), or nullptr.
+    QGroupBox *page(int index) const;
+    // The page button Command1(index).
+    QPushButton *pageButton(int index) const;
+    // Button captions, in index order.
+    static QStringList pageButtonCaptions();
+
+    // Status bar panels 1 to 6.
+    QString statusText(int panel) const;
+    void setStatusText(int panel, const QString &text);
+
+    // The hidden pop-up menus, by name (mnuPop, mnuPopww, mnurtf, ...).
+    QMenu *popupMenu(const QString &name) const;
+    // A menu entry by name (mnuopen, mnuStatusBar, ...).
+    QAction *menuAction(const QString &name) const;
+
+    // What a click of page button i does.
+    void switchToPage(int index);
+    // View > View Start Page.
+    void showStartPage();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildWindow();
+    void buildPages(QWidget *area);
+    void buildMenus();
+    void buildPopupMenus();
+    void buildStatusBar();
+    void runLoadSteps();
+    void updateClock();
+
+    // The totals recomputation, in the three stages the page switch interleaves with its own.
+    void recalcTotalsReadAmounts();
+    void recalcTotalsFormatAndSubTotals();
+    void recalcTotalsGrandAndRowTotals();
+
+    QMap<int, QGroupBox *> m_pages;
+    QList<QPushButton *> m_pageButtons;
+    QMap<QString, QMenu *> m_popupMenus;
+    QList<QLabel *> m_statusPanels;
+    QTimer *m_clock = nullptr;
+};

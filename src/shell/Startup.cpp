@@ -1,0 +1,111 @@
+#include "shell/Startup.h"
+
+#include "platform/AppLocale.h"
+#include "platform/Desktop.h"
+#include "platform/Messages.h"
+#include "platform/SingleInstance.h"
+#include "shell/AppInfo.h"
+#include "shell/MainWindow.h"
+#include "shell/Resources.h"
+#include "shell/Splash.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QScreen>
+
+#include <memory>
+
+namespace Startup {
+
+namespace {
+bool g_enterEventLoop = true;
+} // namespace
+
+void setEnterEventLoop(bool enter)
+{
+    g_enterEventLoop = enter;
+}
+
+bool isLowResolutionScreen(const QSize &pixels)
+{
+    return pixels.width() == 640 && pixels.height() == 480;
+}
+
+QString lowResolutionWarning()
+{
+    const QString blanks(62, QLatin1Char(' '));
+    return QStringList{
+        QStringLiteral("Warning:. . ."),
+        QString(),
+        QStringLiteral("Setup Has Determined That Your Screen Resolution Is Set At 640 x 480. "),
+        QString(),
+        QStringLiteral("This Program Is Best Viewed At 800 x 600 or Higher Resoulution"),
+        blanks,
+        blanks,
+        QString(),
+        QStringLiteral("Do You want To Change Your Sreen Resoulution To View This Program?")}
+        .join(QLatin1Char('\n'));
+}
+
+void changeDisplaySettings(QWidget *parent)
+{
+    Desktop &desktop = Desktop::instance();
+    const auto command = desktop.findFirstProgram(SystemPrograms::displaySettings());
+    if (!command || !desktop.runAndWait(*command)) {
+        Messages::show(parent, QStringLiteral("No Display Settings Program Could Be Started On This System."),
+                       QMessageBox::Ok, QMessageBox::Warning);
+        return;
+    }
+    Messages::show(parent, QStringLiteral("Your Display Settings Have Been Changed"), QMessageBox::Ok,
+                   QMessageBox::NoIcon);
+}
+
+int run(QApplication &app)
+{
+    initMortarixResources();
+    AppLocale::install();
+    app.setApplicationName(AppInfo::title());
+    app.setApplicationDisplayName(AppInfo::title());
+    app.setApplicationVersion(AppInfo::versionTriple());
+    app.setWindowIcon(QIcon(QStringLiteral(":/mortarix/mortarix.png")));
+
+    SingleInstance instance;
+    if (!instance.acquire())
+        return 0; // another copy runs: leave silently
+
+    auto window = std::make_unique<MainWindow>();
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen && isLowResolutionScreen(screen->size())) {
+        const auto answer = Messages::show(nullptr, lowResolutionWarning(),
+                                           QMessageBox::Yes | QMessageBox::No, QMessageBox::Critical);
+        if (answer == QMessageBox::Yes) {
+            changeDisplaySettings(nullptr);
+            const auto goOn =
+                Messages::show(nullptr, QStringLiteral("Do You Want To Continue Starting Your Program?"),
+                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
+            if (goOn != QMessageBox::Yes)
+                return 0; // the hidden window goes without its closing steps
+        }
+    }
+
+    {
+        Splash splash;
+        if (!splash.readyToClose()) {
+            QEventLoop wait;
+            QObject::connect(&splash, &Splash::readyToCloseChanged, &wait, &QEventLoop::quit);
+            wait.exec();
+        }
+        window->show();
+    }
+
+    if (!g_enterEventLoop) {
+        window.release()->setAttribute(Qt::WA_DeleteOnClose);
+        return 0;
+    }
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window.release();
+    return app.exec();
+}
+
+} // namespace Startup
