@@ -17,4 +17,10 @@ QString applicationTitle();
 QMessageBox::StandardButton show(QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons,
                                  QMessageBox::Icon icon, const QString &title = applicationTitle());
 
+// The four standard messages of the calculators.
+void warnDataMissing(QWidget *parent);
+void warnMaximumCalculation(QWidget *parent);
+void warnLabourMissing(QWidget *parent);
+void notifySentToTotals(QWidget *parent);
+
 } // namespace Messages

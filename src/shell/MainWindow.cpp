@@ -1,12 +1,25 @@
 #include "shell/MainWindow.h"
 
 #include "appearance/MenuColour.h"
+#include "appearance/OptionsPage.h"
+#include "calculators/BlockPage.h"
+#include "calculators/BrickPage.h"
+#include "calculators/FlatworkPage.h"
+#include "calculators/FootingPage.h"
+#include "calculators/NumberFormat.h"
+#include "calculators/PiersPage.h"
+#include "calculators/PouredWallsPage.h"
+#include "calculators/RebarPage.h"
+#include "calculators/WeldedWirePage.h"
 #include "platform/Desktop.h"
 #include "shell/AppInfo.h"
 #include "shell/Resources.h"
 #include "shell/SettingsStore.h"
 #include "shell/StartPage.h"
 #include "shell/Twips.h"
+#include "totals/PriceListPage.h"
+#include "totals/TotalsGrid.h"
+#include "totals/TotalsPage.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -71,24 +84,6 @@ QGroupBox *newFrame(const QString &name, const QString &caption, QWidget *parent
     return frame;
 }
 
-QRadioButton *newOption(const char *array, int index, const QString &caption, QWidget *parent)
-{
-    auto *button = new QRadioButton(caption, parent);
-    button->setObjectName(arrayName(array, index));
-    return button;
-}
-
-// An option group frame holding the option buttons of one array.
-QGroupBox *newOptionGroup(const QString &frameName, const QString &caption, const char *array,
-                          const QStringList &captions, QWidget *parent)
-{
-    QGroupBox *frame = newFrame(frameName, caption, parent);
-    auto *column = new QVBoxLayout(frame);
-    for (int i = 0; i < captions.size(); ++i)
-        column->addWidget(newOption(array, i, captions.at(i), frame));
-    return frame;
-}
-
 // Runs one load step; a failing step is skipped and loading goes on.
 void runStep(const char *what, const std::function<void()> &step)
 {
@@ -131,9 +126,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(AppInfo::mainCaption());
     setWindowIcon(QIcon(QStringLiteral(":/mortarix/mortarix.png")));
+    buildPopupMenus();
     buildWindow();
     buildMenus();
-    buildPopupMenus();
     buildStatusBar();
     runLoadSteps();
 }
@@ -190,80 +185,23 @@ void MainWindow::buildPages(QWidget *area)
 
     new StartPage(m_pages.value(kStartPage));
 
-    // The option buttons of the pages; the settings store restores them by name at load.
-    auto moreInfo = [this](int pageIndex, int optionIndex) {
-        QGroupBox *frame = m_pages.value(pageIndex);
-        auto *column = qobject_cast<QVBoxLayout *>(frame->layout());
-        if (!column)
-            column = new QVBoxLayout(frame);
-        QRadioButton *button = newOption("Option10", optionIndex, QStringLiteral("More Info"), frame);
-        button->setChecked(true);
-        column->addStretch();
-        column->addWidget(button);
-    };
+    auto *totals = new TotalsPage(m_pages.value(kTotalsPage), popupMenu(QStringLiteral("mnugridEdit")));
+    m_totals = totals->grid();
+    m_priceList = new PriceListPage(m_pages.value(kPriceListPage));
+    new OptionsPage(m_pages.value(kOptionsPage));
 
-    // Rebar: the kind selector, the three stacked input frames and the bar sizes.
-    {
-        QGroupBox *rebar = m_pages.value(2);
-        auto *column = new QVBoxLayout(rebar);
-        QGroupBox *selector =
-            newOptionGroup(QStringLiteral("RebarKind"), QString(), "rbropt_visible",
-                           {QStringLiteral("Horizontal Rebar"), QStringLiteral("Verticle Rebar"),
-                            QStringLiteral("Rebar Matts")},
-                           rebar);
-        column->addWidget(selector);
-        const QStringList frameCaptions = {QStringLiteral("Horizontal Rebar"),
-                                           QStringLiteral("Verticle Rebar"), QStringLiteral("Rebar Matt")};
-        for (int i = 0; i < 3; ++i) {
-            QGroupBox *input = newFrame(arrayName("RBRFrame", i), frameCaptions.at(i), rebar);
-            column->addWidget(input);
-            auto *kind = rebar->findChild<QRadioButton *>(arrayName("rbropt_visible", i));
-            connect(kind, &QRadioButton::toggled, input, [input](bool on) {
-                if (on)
-                    input->show();
-                else
-                    input->hide();
-            });
-        }
-        column->addWidget(
-            newOptionGroup(arrayName("RBRFrame", 4), QStringLiteral("Select Size For Pricing"), "Option3",
-                           {QStringLiteral("1/2\""), QStringLiteral("5/8\""), QStringLiteral("3/4\""),
-                            QStringLiteral("1\""), QStringLiteral("1 1/4\"")},
-                           rebar));
-        rebar->findChild<QRadioButton *>(arrayName("rbropt_visible", 0))->setChecked(true);
-    }
-
-    // Block: the block size.
-    {
-        QGroupBox *block = m_pages.value(5);
-        auto *column = new QVBoxLayout(block);
-        column->addWidget(
-            newOptionGroup(arrayName("myframe", 11), QStringLiteral("Select Block Size"), "BLCKopt",
-                           {QStringLiteral("8 x 8 x 16"), QStringLiteral("8 x 12 x 16")}, block));
-    }
-
-    // Options: background colour and program font.
-    {
-        QGroupBox *options = m_pages.value(kOptionsPage);
-        auto *row = new QHBoxLayout(options);
-        row->addWidget(newOptionGroup(
-            arrayName("myframe", 301), QStringLiteral("Background Color"), "Option1",
-            {QStringLiteral("Default"), QStringLiteral("Yellow "), QStringLiteral("Green"),
-             QStringLiteral("Teal"), QStringLiteral("Blue Green"), QStringLiteral("Lite Orange")},
-            options));
-        row->addWidget(newOptionGroup(
-            arrayName("myframe", 302), QStringLiteral("Set Program Fonts"), "Option2",
-            {QStringLiteral("SANS  SERRIF"), QStringLiteral("Verdana"), QStringLiteral("RICHARD"),
-             QStringLiteral("ARIAL"), QStringLiteral("New Roman"), QStringLiteral("Tahoma")},
-            options));
-        options->findChild<QRadioButton *>(arrayName("Option1", 0))->setChecked(true);
-        options->findChild<QRadioButton *>(arrayName("Option2", 0))->setChecked(true);
-    }
-
-    // "More Info" buttons: poured walls, brick, rebar, flatwork, welded wire, block.
-    const int moreInfoPages[] = {6, 7, 2, 3, 4, 5};
-    for (int i = 0; i < 6; ++i)
-        moreInfo(moreInfoPages[i], i);
+    Workspace workspace;
+    workspace.priceList = m_priceList;
+    workspace.totals = m_totals;
+    workspace.popupMenu = [this](const QString &name) { return popupMenu(name); };
+    new FootingPage(m_pages.value(0), workspace);
+    new PiersPage(m_pages.value(1), workspace);
+    m_rebar = new RebarPage(m_pages.value(2), workspace);
+    new FlatworkPage(m_pages.value(3), workspace);
+    new WeldedWirePage(m_pages.value(4), workspace);
+    new BlockPage(m_pages.value(5), workspace);
+    new PouredWallsPage(m_pages.value(6), workspace);
+    new BrickPage(m_pages.value(7), workspace);
 }
 
 void MainWindow::buildMenus()
@@ -310,6 +248,7 @@ void MainWindow::buildMenus()
     connect(statusBarEntry, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
 
     connect(menuAction(QStringLiteral("mnustrtpge")), &QAction::triggered, this, &MainWindow::showStartPage);
+    connect(menuAction(QStringLiteral("mnuPrceList")), &QAction::triggered, this, &MainWindow::showPriceList);
 
     // The print dialog; nothing is read back and a cancel is no error.
     connect(menuAction(QStringLiteral("mnuprinter")), &QAction::triggered, this,
@@ -399,7 +338,7 @@ void MainWindow::updateClock()
 
 void MainWindow::runLoadSteps()
 {
-    runStep("build the totals grid", [] {});
+    runStep("build the totals grid", [this] { m_totals->LoadGrid(); });
     setStatusText(3, QStringLiteral("Start Page"));
 
     runStep("restore options", [this] { OptionStates::restoreAll(this); });
@@ -411,7 +350,7 @@ void MainWindow::runLoadSteps()
     });
     runStep("restore prices", [this] { PriceStore::restoreAll(this); });
     runStep("zero labour fields", [this] {
-        const QString zero = QLocale().toCurrencyString(0.0);
+        const QString zero = Numbers::formatCurrency(Numbers::Currency());
         for (int i = 0; i < 8; ++i) {
             if (auto *labour = findChild<QLineEdit *>(arrayName("myADDSigntbx", i)))
                 labour->setText(zero);
@@ -453,14 +392,7 @@ void MainWindow::runLoadSteps()
         layout()->setSizeConstraint(QLayout::SetFixedSize);
     });
     runStep("brick sizes", [] {});
-    runStep("stack rebar frames", [this] {
-        for (int i = 0; i < 3; ++i) {
-            auto *frame = findChild<QGroupBox *>(arrayName("RBRFrame", i));
-            auto *kind = findChild<QRadioButton *>(arrayName("rbropt_visible", i));
-            if (frame && kind)
-                frame->setVisible(kind->isChecked());
-        }
-    });
+    runStep("stack rebar frames", [this] { m_rebar->stackInputFrames(); });
     runStep("lay out pages", [this] {
         for (int i = 0; i < kPageButtonCount; ++i) {
             m_pages.value(i)->setGeometry(kPageRect);
@@ -555,14 +487,25 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void MainWindow::showPriceList()
+{
+    QGroupBox *priceList = m_pages.value(kPriceListPage);
+    priceList->show();
+    priceList->raise();
+    setStatusText(3, QStringLiteral("Price List"));
+}
+
 void MainWindow::recalcTotalsReadAmounts()
 {
+    m_totals->recalcReadAmounts();
 }
 
 void MainWindow::recalcTotalsFormatAndSubTotals()
 {
+    m_totals->recalcFormatAndSubTotals();
 }
 
 void MainWindow::recalcTotalsGrandAndRowTotals()
 {
+    m_totals->recalcGrandAndRowTotals();
 }

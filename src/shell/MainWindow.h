@@ -10,6 +10,9 @@ class QMenu;
 class QPushButton;
 class QTimer;
 class QWidget;
+class PriceListPage;
+class RebarPage;
+class TotalsGrid;
 
 // frmMain: the program's working window. A column of ten page buttons on the left brings one
 // page (a frame of the myframe array) to the front; the start page, price list and options are
@@ -51,6 +54,11 @@ public:
     void switchToPage(int index);
     // View > View Start Page.
     void showStartPage();
+    // Tools > Price List: the price list above the current page.
+    void showPriceList();
+
+    TotalsGrid *totalsGrid() const { return m_totals; }
+    PriceListPage *priceList() const { return m_priceList; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -74,4 +82,7 @@ private:
     QMap<QString, QMenu *> m_popupMenus;
     QList<QLabel *> m_statusPanels;
     QTimer *m_clock = nullptr;
+    TotalsGrid *m_totals = nullptr;
+    PriceListPage *m_priceList = nullptr;
+    RebarPage *m_rebar = nullptr;
 };

@@ -34,7 +34,7 @@ QString corpusDir()
     return dir;
 }
 
-void onNextModalWidget(std::function<void(QWidget *)> action, int timeoutMs)
+ModalWatch onNextModalWidget(std::function<void(QWidget *)> action, int timeoutMs)
 {
     auto *timer = new QTimer;
     auto remaining = std::make_shared<int>(timeoutMs / 10);
@@ -42,31 +42,32 @@ void onNextModalWidget(std::function<void(QWidget *)> action, int timeoutMs)
     QObject::connect(timer, &QTimer::timeout, timer, [timer, remaining, action] {
         if (QWidget *w = QApplication::activeModalWidget()) {
             timer->stop();
-            timer->deleteLater();
             action(w);
             return;
         }
-        if (--*remaining <= 0) {
+        if (--*remaining <= 0)
             timer->stop();
-            timer->deleteLater();
-        }
     });
     timer->start();
+    return ModalWatch(timer, [](QObject *object) { object->deleteLater(); });
 }
 
 std::shared_ptr<SeenMessage> answerNextMessageBox(QMessageBox::StandardButton answer, int timeoutMs)
 {
     auto seen = std::make_shared<SeenMessage>();
-    onNextModalWidget(
-        [seen, answer](QWidget *w) {
+    std::weak_ptr<SeenMessage> weakSeen = seen;
+    seen->watch = onNextModalWidget(
+        [weakSeen, answer](QWidget *w) {
             auto *box = qobject_cast<QMessageBox *>(w);
             if (!box)
                 return;
-            seen->shown = true;
-            seen->title = box->windowTitle();
-            seen->text = box->text();
-            seen->icon = box->icon();
-            seen->buttons = box->standardButtons();
+            if (auto seen = weakSeen.lock()) {
+                seen->shown = true;
+                seen->title = box->windowTitle();
+                seen->text = box->text();
+                seen->icon = box->icon();
+                seen->buttons = box->standardButtons();
+            }
             if (QAbstractButton *b = box->button(answer))
                 b->click();
             else

@@ -21,9 +21,13 @@ void isolateEnvironment();
 // The folder of sample RTF files, or an empty string where it is not beside the project.
 QString corpusDir();
 
+// Watches for the next modal widget while alive; destroying it stops the watch.
+using ModalWatch = std::shared_ptr<QObject>;
+
 // What a message box showed before it was answered.
 struct SeenMessage
 {
+    ModalWatch watch;
     bool shown = false;
     QString title;
     QString text;
@@ -33,10 +37,12 @@ struct SeenMessage
 
 // Answers the next modal message box (waiting up to timeoutMs for it) by clicking `answer`,
 // and records what it showed. Keep the returned object alive until the box has been answered.
-std::shared_ptr<SeenMessage> answerNextMessageBox(QMessageBox::StandardButton answer, int timeoutMs = 5000);
+[[nodiscard]] std::shared_ptr<SeenMessage> answerNextMessageBox(QMessageBox::StandardButton answer,
+                                                                int timeoutMs = 5000);
 
-// Runs `action` on the next modal widget of any kind (a dialog, a window) once it appears.
-void onNextModalWidget(std::function<void(QWidget *)> action, int timeoutMs = 5000);
+// Runs `action` on the next modal widget of any kind (a dialog, a window) once it appears, as long
+// as the returned watch is kept alive.
+[[nodiscard]] ModalWatch onNextModalWidget(std::function<void(QWidget *)> action, int timeoutMs = 5000);
 
 } // namespace TestSupport
 

@@ -1,0 +1,210 @@
+#include "calculators/CalculatorPage.h"
+
+#include "calculators/LabourField.h"
+#include "platform/Messages.h"
+#include "totals/PriceListPage.h"
+#include "totals/TotalsGrid.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+CalculatorPage::CalculatorPage(QGroupBox *frame, const Workspace &workspace)
+    : QWidget(frame), m_workspace(workspace)
+{
+    auto *frameLayout = new QVBoxLayout(frame);
+    frameLayout->setContentsMargins(4, 2, 4, 4);
+    frameLayout->addWidget(this);
+    m_column = new QVBoxLayout(this);
+    m_column->setContentsMargins(0, 0, 0, 0);
+    m_column->setSpacing(4);
+}
+
+QString CalculatorPage::fieldText(const QString &name) const
+{
+    QObject *field = findChild<QObject *>(name);
+    if (auto *line = qobject_cast<QLineEdit *>(field))
+        return line->text();
+    if (auto *list = qobject_cast<QComboBox *>(field))
+        return list->currentText();
+    if (auto *label = qobject_cast<QLabel *>(field))
+        return label->text();
+    return {};
+}
+
+void CalculatorPage::apply(const StepOutcome &outcome)
+{
+    switch (outcome.message) {
+    case StepOutcome::Message::DataMissing:
+        Messages::warnDataMissing(this);
+        break;
+    case StepOutcome::Message::MaximumCalculation:
+        Messages::warnMaximumCalculation(this);
+        break;
+    case StepOutcome::Message::None:
+        break;
+    }
+    for (const auto &[name, text] : outcome.writes) {
+        QObject *field = findChild<QObject *>(name);
+        if (auto *line = qobject_cast<QLineEdit *>(field))
+            line->setText(text);
+        else if (auto *label = qobject_cast<QLabel *>(field))
+            label->setText(text);
+        else if (auto *list = qobject_cast<QComboBox *>(field))
+            list->setEditText(text);
+    }
+}
+
+void CalculatorPage::postToTotals()
+{
+    QStringList required;
+    for (const QString &name : std::as_const(m_post.requiredFields))
+        required << fieldText(name);
+    const QString labour = m_labour ? m_labour->text() : QString();
+    switch (decidePost(required, labour)) {
+    case PostDecision::DataMissing:
+        Messages::warnDataMissing(this);
+        return;
+    case PostDecision::LabourMissing:
+        Messages::warnLabourMissing(this);
+        if (m_labour)
+            m_labour->setFocus();
+        return;
+    case PostDecision::Post:
+        break;
+    }
+    Messages::notifySentToTotals(this);
+    if (TotalsGrid *grid = m_workspace.totals) {
+        grid->setCell(m_post.totalsRow, TotalsGrid::kMaterialColumn, fieldText(m_post.costField));
+        grid->setCell(m_post.totalsRow, TotalsGrid::kLabourColumn, labour);
+    }
+}
+
+QLineEdit *CalculatorPage::newInput(const QString &name, int maxLength)
+{
+    auto *field = new QLineEdit(this);
+    field->setObjectName(name);
+    if (maxLength > 0)
+        field->setMaxLength(maxLength);
+    return field;
+}
+
+QComboBox *CalculatorPage::newList(const QString &name, const QStringList &entries, bool editable)
+{
+    auto *list = new QComboBox(this);
+    list->setObjectName(name);
+    list->setEditable(editable);
+    list->addItems(entries);
+    // No entry is chosen until the user picks one.
+    list->setCurrentIndex(-1);
+    if (editable)
+        list->setEditText(QString());
+    return list;
+}
+
+QLineEdit *CalculatorPage::newResult(const QString &name)
+{
+    QLineEdit *field = newInput(name);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::ClickFocus);
+    return field;
+}
+
+QLabel *CalculatorPage::newLabel(const QString &text, const QString &name)
+{
+    auto *label = new QLabel(text, this);
+    if (!name.isEmpty())
+        label->setObjectName(name);
+    return label;
+}
+
+QPushButton *CalculatorPage::newStepButton(const QString &name, const QString &caption,
+                                           std::function<StepOutcome()> step)
+{
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    connect(button, &QPushButton::clicked, this, [this, step = std::move(step)] { apply(step()); });
+    return button;
+}
+
+QLineEdit *CalculatorPage::newLabourField(int index)
+{
+    m_labour = newInput(QStringLiteral("myADDSigntbx(%1)").arg(index), 10);
+    installDigitsOnlyFilter(m_labour);
+    return m_labour;
+}
+
+QPushButton *CalculatorPage::newSendButton(const QString &name, const QString &caption,
+                                           const PostTarget &target)
+{
+    m_post = target;
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    connect(button, &QPushButton::clicked, this, &CalculatorPage::postToTotals);
+    return button;
+}
+
+void CalculatorPage::addPostingArea(const PostTarget &target, const QString &sendName,
+                                    const QString &sendCaption, const QString &hint)
+{
+    auto *row = new QHBoxLayout;
+    QLabel *label = newLabel(QStringLiteral("Add Labor Cost (Optional)"));
+    QLineEdit *labour = newLabourField(target.labourIndex);
+    label->setBuddy(labour);
+    row->addWidget(label);
+    row->addWidget(labour);
+    row->addWidget(newSendButton(sendName, sendCaption, target));
+    m_column->addLayout(row);
+    QLabel *hintLabel = newLabel(hint);
+    hintLabel->setWordWrap(true);
+    m_column->addWidget(hintLabel);
+}
+
+QRadioButton *CalculatorPage::newMoreInfo(int index, std::function<void(Qt::MouseButton)> onRelease)
+{
+    auto *option = new QRadioButton(QStringLiteral("More Info"), this);
+    option->setObjectName(QStringLiteral("Option10(%1)").arg(index));
+    // Each page's option stands alone in its page, so all of them start selected.
+    option->setChecked(true);
+    option->installEventFilter(this);
+    m_onRelease.insert(option, std::move(onRelease));
+    return option;
+}
+
+void CalculatorPage::showNote(const QString &note)
+{
+    Messages::show(this, note, QMessageBox::Ok, QMessageBox::Information);
+}
+
+void CalculatorPage::fillFromPriceListOnClick(QLineEdit *target, int entry)
+{
+    target->installEventFilter(this);
+    m_priceOnClick.insert(target, entry);
+}
+
+void CalculatorPage::fillFromPriceList(QLineEdit *target, int entry)
+{
+    if (target && m_workspace.priceList)
+        target->setText(m_workspace.priceList->entry(entry));
+}
+
+bool CalculatorPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress && m_priceOnClick.contains(watched)) {
+        fillFromPriceList(qobject_cast<QLineEdit *>(watched), m_priceOnClick.value(watched));
+    } else if (event->type() == QEvent::MouseButtonRelease && m_onRelease.contains(watched)) {
+        const auto button = static_cast<QMouseEvent *>(event)->button();
+        // Run after the release has been handled, so the option's own click completes first.
+        const auto action = m_onRelease.value(watched);
+        QMetaObject::invokeMethod(
+            this, [action, button] { action(button); }, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "calculators/CalculationStep.h"
+#include "calculators/Workspace.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QVBoxLayout;
+
+// Where a calculator's "Send " posts and what it requires.
+struct PostTarget
+{
+    int labourIndex = 0;        // myADDSigntbx(labourIndex)
+    int totalsRow = 0;          // row of the totals grid
+    QStringList requiredFields; // result fields that must not be empty
+    QString costField;          // posted as the material cost
+};
+
+// The shared part of every calculator page: its fields are its state; buttons run pure steps
+// and the page writes their results; the labour field, "Send " and "More Info" work the same on
+// every page. A page class builds its own fields on top of this.
+class CalculatorPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Fills `frame` (a page of the main window) and lives inside it.
+    CalculatorPage(QGroupBox *frame, const Workspace &workspace);
+
+    // The text of the page's field `name` (line edit or list), empty when there is none.
+    QString fieldText(const QString &name) const;
+    // The labour field of this page, once built.
+    QLineEdit *labourField() const { return m_labour; }
+
+    // Shows the outcome's message, then writes its texts.
+    void apply(const StepOutcome &outcome);
+    // "Send ": checks the fields, confirms, and writes labour and material cost to the totals.
+    void postToTotals();
+
+protected:
+    const Workspace &workspace() const { return m_workspace; }
+    QVBoxLayout *column() const { return m_column; }
+
+    // Building blocks, each named as the program's controls are named.
+    QLineEdit *newInput(const QString &name, int maxLength = 0);
+    QComboBox *newList(const QString &name, const QStringList &entries, bool editable = false);
+    QLineEdit *newResult(const QString &name);
+    QLabel *newLabel(const QString &text, const QString &name = {});
+    // A button that runs `step` and applies its outcome.
+    QPushButton *newStepButton(const QString &name, const QString &caption,
+                               std::function<StepOutcome()> step);
+    // The labour field myADDSigntbx(index): at most 10 characters, digits and Backspace only.
+    QLineEdit *newLabourField(int index);
+    // The "Send " button posting to `target`.
+    QPushButton *newSendButton(const QString &name, const QString &caption, const PostTarget &target);
+    // The standard foot of a page: "Add Labor Cost (Optional)" with the labour field, the "Send "
+    // button and its hint.
+    void addPostingArea(const PostTarget &target, const QString &sendName, const QString &sendCaption,
+                        const QString &hint);
+    // A "More Info" option, Option10(index); `onRelease` runs when a mouse button is released over it.
+    QRadioButton *newMoreInfo(int index, std::function<void(Qt::MouseButton)> onRelease);
+    // Shows a note as "More Info" does: information icon, OK.
+    void showNote(const QString &note);
+    // A click into `target` copies price-list entry `entry` into it, also over a typed price.
+    void fillFromPriceListOnClick(QLineEdit *target, int entry);
+    // Copies price-list entry `entry` into `target` now.
+    void fillFromPriceList(QLineEdit *target, int entry);
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    Workspace m_workspace;
+    QVBoxLayout *m_column = nullptr;
+    QLineEdit *m_labour = nullptr;
+    PostTarget m_post;
+    QHash<QObject *, int> m_priceOnClick;
+    QHash<QObject *, std::function<void(Qt::MouseButton)>> m_onRelease;
+};

@@ -1,0 +1,107 @@
+#include "totals/PriceListPage.h"
+
+#include "platform/Messages.h"
+#include "shell/SettingsStore.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct EntryInfo
+{
+    int group; // index into kGroups
+    const char *label;
+};
+
+struct GroupInfo
+{
+    int frame;
+    const char *caption;
+};
+
+const GroupInfo kGroups[] = {{21, " Concrete Cost "},
+                             {22, "Local Block Cost"},
+                             {23, "Welded Wire Cost"},
+                             {24, "Rebar Cost"},
+                             {25, "Brick Cost"}};
+
+// Entry 3 prices the roll the rest of the program calls the 500-foot roll (5 by 500 feet).
+const EntryInfo kEntries[PriceListPage::kEntryCount] = {
+    {0, "Enter Cost Per Cubic Yard"},
+    {1, "Enter Cost 8 x 12 x 16  ea."},
+    {1, "Enter Cost 8 x 8 x 16   ea."},
+    {2, "Enter Cost 500 ' Roll   ea."},
+    {2, "Enter Cost 150 ' Roll   ea."},
+    {2, "Enter Cost 100 ' Roll   ea."},
+    {3, "1/2\"      L.F."},
+    {3, "5/8\"      L.F."},
+    {3, "3/4\"      L.F."},
+    {3, "1\"        L.F."},
+    {3, "1 1/4\"    L.F."},
+};
+
+} // namespace
+
+PriceListPage::PriceListPage(QWidget *frame) : QWidget(frame)
+{
+    setObjectName(QStringLiteral("PriceListContent"));
+    auto *frameLayout = new QVBoxLayout(frame);
+    frameLayout->setContentsMargins(4, 4, 4, 4);
+    frameLayout->addWidget(this);
+
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    QList<QFormLayout *> forms;
+    for (const GroupInfo &info : kGroups) {
+        auto *group = new QGroupBox(QString::fromLatin1(info.caption), this);
+        group->setObjectName(QStringLiteral("myframe(%1)").arg(info.frame));
+        auto *form = new QFormLayout(group);
+        form->setContentsMargins(6, 2, 6, 2);
+        form->setVerticalSpacing(2);
+        forms << form;
+        column->addWidget(group);
+    }
+    for (int i = 0; i < kEntryCount; ++i) {
+        auto *field = new QLineEdit(this);
+        field->setObjectName(QStringLiteral("text1(%1)").arg(i));
+        field->setMaxLength(4);
+        field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
+        auto *label = new QLabel(QString::fromUtf8(kEntries[i].label), this);
+        label->setBuddy(field);
+        forms.at(kEntries[i].group)->addRow(label, field);
+        m_entries << field;
+    }
+    auto *note = new QLabel(
+        QStringLiteral("Please contact your local masonry vendor for available brick size and prices."),
+        this);
+    note->setWordWrap(true);
+    forms.last()->addRow(note);
+
+    auto *save = new QPushButton(QStringLiteral("Save"), this);
+    save->setObjectName(QStringLiteral("MyPriceListcmd_Save"));
+    connect(save, &QPushButton::clicked, this, &PriceListPage::save);
+    column->addWidget(save, 0, Qt::AlignRight);
+}
+
+QString PriceListPage::entry(int index) const
+{
+    const QLineEdit *field = entryField(index);
+    return field ? field->text() : QString();
+}
+
+QLineEdit *PriceListPage::entryField(int index) const
+{
+    return m_entries.value(index, nullptr);
+}
+
+void PriceListPage::save()
+{
+    PriceStore::saveAll(this);
+    Messages::show(this, QStringLiteral("Your Data Has Been Saved To A File."), QMessageBox::Ok,
+                   QMessageBox::Information);
+}

@@ -1,0 +1,236 @@
+#include "totals/TotalsGrid.h"
+
+#include "calculators/NumberFormat.h"
+#include "shell/Twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMouseEvent>
+
+using Numbers::Currency;
+
+namespace {
+
+const char *const kCaptions[TotalsGrid::kRows] = {"",          "Footings",
+                                                  "Piers",     "Rebar",
+                                                  "Flatwork",  "Welded Wire",
+                                                  "Block",     "Poured Walls",
+                                                  "Brick",     "",
+                                                  "",          "",
+                                                  "",          "",
+                                                  "Sub Total", "",
+                                                  "",          "Grand Total"};
+
+const int kColumnWidthsTwips[TotalsGrid::kColumns] = {1500, 1600, 1800, 1300};
+
+// Sums add the rows in this order.
+const int kSumOrder[] = {2, 1, 3, 4, 5, 6, 7, 8};
+
+} // namespace
+
+TotalsGrid::TotalsGrid(QWidget *parent) : QTableWidget(parent)
+{
+    setObjectName(QStringLiteral("MY_Grid"));
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setWordWrap(false);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    // The grid starts as laid out: two rows, one of them fixed.
+    setColumnCount(kColumns);
+    setRowCount(2);
+}
+
+QString TotalsGrid::cell(int row, int column) const
+{
+    const QTableWidgetItem *entry = item(row, column);
+    return entry ? entry->text() : QString();
+}
+
+void TotalsGrid::setCell(int row, int column, const QString &text)
+{
+    QTableWidgetItem *entry = item(row, column);
+    if (!entry) {
+        entry = new QTableWidgetItem;
+        entry->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        if (row == 0 || column == 0) {
+            // Headings and captions look fixed.
+            entry->setBackground(palette().button());
+            entry->setForeground(palette().buttonText());
+        } else {
+            entry->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        }
+        setItem(row, column, entry);
+    }
+    entry->setText(text);
+}
+
+void TotalsGrid::LoadGrid()
+{
+    clearContents();
+    setRowCount(2);
+    setColumnCount(kColumns);
+    // Eight rows of zeros go in before the last row, which becomes row 9.
+    for (int i = 0; i < 8; ++i) {
+        const int row = rowCount() - 1;
+        insertRow(row);
+        for (int column = 1; column < kColumns; ++column)
+            setCell(row, column, QStringLiteral("0"));
+    }
+    setRowCount(rowCount() + 8);
+    for (int column = 0; column < kColumns; ++column)
+        setColumnWidth(column, twips(kColumnWidthsTwips[column]));
+    setCell(0, 0, QString());
+    setCell(0, 1, QStringLiteral("Labor Cost"));
+    setCell(0, 2, QStringLiteral("Material Cost"));
+    setCell(0, 3, QStringLiteral("Total"));
+    for (int row = 1; row < kRows; ++row)
+        setCell(row, 0, QString::fromLatin1(kCaptions[row]));
+    for (int row = 1; row < kRows; ++row) {
+        for (int column = 1; column < kColumns; ++column) {
+            if (!item(row, column))
+                setCell(row, column, QString());
+        }
+    }
+    FormatGrid();
+}
+
+void TotalsGrid::FormatGrid()
+{
+    for (int row = 1; row < rowCount(); ++row) {
+        for (int column = 1; column < kColumns; ++column) {
+            const QString text = cell(row, column);
+            try {
+                const auto value = Numbers::parseLocaleNumber(text);
+                if (value)
+                    setCell(row, column, Numbers::formatNumber(*value, Numbers::Pattern::GridDollar));
+            } catch (const Numbers::NumberOverflow &) {
+                // Text too large to be an amount stays as it is.
+            }
+        }
+    }
+}
+
+Currency TotalsGrid::amountOf(const QString &text)
+{
+    try {
+        return Numbers::parseLocaleCurrency(text).value_or(Currency());
+    } catch (const Numbers::NumberOverflow &) {
+        return Currency();
+    }
+}
+
+void TotalsGrid::recalcReadAmounts()
+{
+    for (int row = kFirstCalculatorRow; row <= kLastCalculatorRow; ++row) {
+        m_labour[row] = amountOf(cell(row, kLabourColumn));
+        m_material[row] = amountOf(cell(row, kMaterialColumn));
+    }
+}
+
+void TotalsGrid::recalcFormatAndSubTotals()
+{
+    FormatGrid();
+    // Money is summed exactly in fixed point, so a sub total is never a cent off.
+    Currency material;
+    Currency labour;
+    try {
+        for (int row : kSumOrder)
+            material = material + m_material[row];
+        for (int row : kSumOrder)
+            labour = labour + m_labour[row];
+    } catch (const Numbers::NumberOverflow &) {
+        return;
+    }
+    setCell(kSubTotalRow, kMaterialColumn, Numbers::formatCurrency(material));
+    setCell(kSubTotalRow, kLabourColumn, Numbers::formatCurrency(labour));
+}
+
+void TotalsGrid::recalcGrandAndRowTotals()
+{
+    // The grand total adds the sub totals as shown.
+    try {
+        const Currency grand =
+            amountOf(cell(kSubTotalRow, kLabourColumn)) + amountOf(cell(kSubTotalRow, kMaterialColumn));
+        setCell(kGrandTotalRow, kMaterialColumn, Numbers::formatCurrency(grand));
+        for (int row = kFirstCalculatorRow; row <= kLastCalculatorRow; ++row)
+            setCell(row, kTotalColumn, Numbers::formatCurrency(m_labour[row] + m_material[row]));
+    } catch (const Numbers::NumberOverflow &) {
+    }
+}
+
+void TotalsGrid::RecalcTotals()
+{
+    recalcReadAmounts();
+    recalcFormatAndSubTotals();
+    recalcGrandAndRowTotals();
+}
+
+QString TotalsGrid::clipText() const
+{
+    int top = currentRow();
+    int bottom = top;
+    int left = currentColumn();
+    int right = left;
+    const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
+    if (!ranges.isEmpty()) {
+        top = ranges.first().topRow();
+        bottom = ranges.first().bottomRow();
+        left = ranges.first().leftColumn();
+        right = ranges.first().rightColumn();
+        for (const QTableWidgetSelectionRange &range : ranges) {
+            top = qMin(top, range.topRow());
+            bottom = qMax(bottom, range.bottomRow());
+            left = qMin(left, range.leftColumn());
+            right = qMax(right, range.rightColumn());
+        }
+    }
+    if (top < 0 || left < 0)
+        return {};
+    QStringList lines;
+    for (int row = top; row <= bottom; ++row) {
+        QStringList cells;
+        for (int column = left; column <= right; ++column)
+            cells << cell(row, column);
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void TotalsGrid::copyGrid()
+{
+    QClipboard *clipboard = QApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(clipText());
+}
+
+void TotalsGrid::selectWholeGrid()
+{
+    setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
+    clearSelection();
+    setRangeSelected(QTableWidgetSelectionRange(0, 0, rowCount() - 1, columnCount() - 1), true);
+}
+
+void TotalsGrid::setPopupMenu(QMenu *menu)
+{
+    m_popup = menu;
+    if (!menu)
+        return;
+    if (QAction *copy = menu->findChild<QAction *>(QStringLiteral("mnugridcopy")))
+        connect(copy, &QAction::triggered, this, &TotalsGrid::copyGrid);
+    if (QAction *all = menu->findChild<QAction *>(QStringLiteral("mnugridselect")))
+        connect(all, &QAction::triggered, this, &TotalsGrid::selectWholeGrid);
+}
+
+void TotalsGrid::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTableWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::RightButton && m_popup)
+        m_popup->exec(event->globalPosition().toPoint());
+    FormatGrid();
+}

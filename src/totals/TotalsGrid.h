@@ -1,0 +1,68 @@
+#pragma once
+
+#include "calculators/Numbers.h"
+
+#include <QTableWidget>
+
+#include <array>
+
+class QMenu;
+
+// MY_Grid: the 18 x 4 table where every calculator's labour and material cost meet. Row 0 holds
+// the headings and column 0 the captions; rows 1 to 8 are the calculators, row 14 the sub totals
+// and row 17 the grand total. Cells hold text; amounts are read from it only while totals are
+// worked out.
+class TotalsGrid final : public QTableWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kRows = 18;
+    static constexpr int kColumns = 4;
+    static constexpr int kFirstCalculatorRow = 1;
+    static constexpr int kLastCalculatorRow = 8;
+    static constexpr int kSubTotalRow = 14;
+    static constexpr int kGrandTotalRow = 17;
+    static constexpr int kLabourColumn = 1;
+    static constexpr int kMaterialColumn = 2;
+    static constexpr int kTotalColumn = 3;
+
+    explicit TotalsGrid(QWidget *parent = nullptr);
+
+    QString cell(int row, int column) const;
+    void setCell(int row, int column, const QString &text);
+
+    // Builds the table: captions, headings, zeros in rows 1 to 8, widths.
+    void LoadGrid();
+    // Rewrites every value cell that holds a number in the grid form "$#0.00".
+    void FormatGrid();
+    // Recomputes row totals, sub totals and the grand total, all at once.
+    void RecalcTotals();
+
+    // The same work in the three stages the page switch interleaves with its own steps.
+    void recalcReadAmounts();
+    void recalcFormatAndSubTotals();
+    void recalcGrandAndRowTotals();
+
+    // The selected cells as text: a tab between cells, a line break between rows.
+    QString clipText() const;
+    // "Copy Grid ": the selection's text onto the clipboard.
+    void copyGrid();
+    // "Select All": from cell (0, 0) to the last row and column, headings included.
+    void selectWholeGrid();
+
+    // The pop-up menu a right click opens (mnugridEdit); its entries are wired here.
+    void setPopupMenu(QMenu *menu);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    // An amount as the recomputation reads it: the locale's currency reading; empty text or
+    // text that is no number counts as 0.
+    static Numbers::Currency amountOf(const QString &text);
+
+    std::array<Numbers::Currency, kLastCalculatorRow + 1> m_labour{};
+    std::array<Numbers::Currency, kLastCalculatorRow + 1> m_material{};
+    QMenu *m_popup = nullptr;
+};

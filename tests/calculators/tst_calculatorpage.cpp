@@ -1,0 +1,251 @@
+// The rules every calculator page shares: steps, labour field, price-list filling, "Send ".
+#include "support/TestSupport.h"
+
+#include "calculators/CalculatorPage.h"
+#include "calculators/NumberFormat.h"
+#include "totals/PriceListPage.h"
+#include "totals/TotalsGrid.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// A page with one quantity and one cost result, posting to the Block row.
+class FakePage final : public CalculatorPage
+{
+public:
+    FakePage(QGroupBox *frame, const Workspace &workspace) : CalculatorPage(frame, workspace)
+    {
+        price = newInput(QStringLiteral("Price"), 5);
+        quantity = newResult(QStringLiteral("Qty"));
+        cost = newResult(QStringLiteral("Cost"));
+        fillFromPriceListOnClick(price, PriceListPage::kConcrete);
+        column()->addWidget(price);
+        column()->addWidget(quantity);
+        column()->addWidget(cost);
+        column()->addWidget(newStepButton(QStringLiteral("Step"), QStringLiteral("Step"), [this] {
+            const double value = Numbers::readNumber(fieldText(QStringLiteral("Price")));
+            if (!(value > 0))
+                return StepOutcome::dataMissing();
+            if (value > 100)
+                return StepOutcome::tooLarge({QStringLiteral("Qty")});
+            return StepOutcome::write(QStringLiteral("Qty"), Numbers::plainText(value * 2));
+        }));
+        addPostingArea(
+            PostTarget{5, 6, {QStringLiteral("Qty"), QStringLiteral("Cost")}, QStringLiteral("Cost")},
+            QStringLiteral("Send"), QStringLiteral("Send "), QStringLiteral("hint"));
+    }
+
+    QLineEdit *price = nullptr;
+    QLineEdit *quantity = nullptr;
+    QLineEdit *cost = nullptr;
+};
+
+} // namespace
+
+class TestCalculatorPage : public QObject
+{
+    Q_OBJECT
+
+private:
+    QWidget *m_window = nullptr;
+    TotalsGrid *m_grid = nullptr;
+    PriceListPage *m_prices = nullptr;
+    FakePage *m_page = nullptr;
+
+    QPushButton *button(const char *name) const
+    {
+        return m_page->findChild<QPushButton *>(QLatin1String(name));
+    }
+
+private slots:
+    void init()
+    {
+        m_window = new QWidget;
+        auto *pricesFrame = new QGroupBox(m_window);
+        m_prices = new PriceListPage(pricesFrame);
+        m_grid = new TotalsGrid(m_window);
+        m_grid->LoadGrid();
+        Workspace workspace;
+        workspace.priceList = m_prices;
+        workspace.totals = m_grid;
+        auto *frame = new QGroupBox(m_window);
+        m_page = new FakePage(frame, workspace);
+        m_page->labourField()->setText(Numbers::formatCurrency(Numbers::Currency()));
+        m_window->show();
+    }
+
+    void cleanup() { delete m_window; }
+
+    void stepOutcomes_data()
+    {
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("quantityAfter");
+        QTest::newRow("result") << "12.5"
+                                << ""
+                                << "25";
+        QTest::newRow("missing") << "abc"
+                                 << "Please Enter Data To Complete Calculation"
+                                 << "old";
+        QTest::newRow("past bound empties")
+            << "101"
+            << "This program has reached its maximum calculation.\n Please enter new values!"
+            << "";
+    }
+
+    void stepOutcomes()
+    {
+        QFETCH(QString, price);
+        QFETCH(QString, message);
+        QFETCH(QString, quantityAfter);
+        m_page->quantity->setText("old");
+        m_page->price->setText(price);
+        auto seen = TestSupport::answerNextMessageBox(QMessageBox::Ok, message.isEmpty() ? 300 : 5000);
+        QTest::mouseClick(button("Step"), Qt::LeftButton);
+        QCOMPARE(seen->shown, !message.isEmpty());
+        if (seen->shown) {
+            QCOMPARE(seen->text, message);
+            QCOMPARE(seen->title, QStringLiteral("Mortarix"));
+        }
+        QCOMPARE(m_page->quantity->text(), quantityAfter);
+        QVERIFY(m_page->quantity->isReadOnly());
+    }
+
+    void digitsOnlyKey_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("result");
+        QTest::newRow("backspace") << 8 << 8;
+        QTest::newRow("0") << int('0') << int('0');
+        QTest::newRow("9") << int('9') << int('9');
+        QTest::newRow("period") << int('.') << 0;
+        QTest::newRow("minus") << int('-') << 0;
+        QTest::newRow("comma") << int(',') << 0;
+        QTest::newRow("dollar") << int('$') << 0;
+        QTest::newRow("letter") << int('a') << 0;
+        QTest::newRow("copy") << 3 << 0;
+        QTest::newRow("paste") << 22 << 0;
+        QTest::newRow("cut") << 24 << 0;
+        QTest::newRow("arabic-indic digit") << 0x0663 << 0;
+    }
+
+    void digitsOnlyKey()
+    {
+        QFETCH(int, code);
+        QFETCH(int, result);
+        QCOMPARE(DigitsOnlyKey(code), result);
+    }
+
+    void labourFieldTakesOnlyDigits()
+    {
+        QLineEdit *labour = m_page->labourField();
+        QCOMPARE(labour->objectName(), QStringLiteral("myADDSigntbx(5)"));
+        QCOMPARE(labour->maxLength(), 10);
+        labour->clear();
+        QTest::keyClicks(labour, "1.2-3a$,4");
+        QCOMPARE(labour->text(), QStringLiteral("1234"));
+        QTest::keyClick(labour, Qt::Key_Backspace);
+        QCOMPARE(labour->text(), QStringLiteral("123"));
+        QTest::keyClick(labour, Qt::Key_Home);
+        QTest::keyClick(labour, Qt::Key_Delete);
+        QCOMPARE(labour->text(), QStringLiteral("23"));
+        labour->selectAll();
+        QTest::keyClicks(labour, "7");
+        QCOMPARE(labour->text(), QStringLiteral("7"));
+        QTest::keyClicks(labour, "12345678901");
+        QCOMPARE(labour->text(), QStringLiteral("7123456789"));
+    }
+
+    void clickFillsPriceFromTheList()
+    {
+        m_prices->entryField(0)->setText("95");
+        m_page->price->setText("80");
+        QTest::mouseClick(m_page->price, Qt::LeftButton);
+        QCOMPARE(m_page->price->text(), QStringLiteral("95"));
+        m_prices->entryField(0)->clear();
+        QTest::mouseClick(m_page->price, Qt::LeftButton);
+        QCOMPARE(m_page->price->text(), QString()); // an empty entry empties the field
+    }
+
+    void send_data()
+    {
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<QString>("cost");
+        QTest::addColumn<QString>("labour");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("posted");
+        QTest::addColumn<bool>("focusOnLabour");
+        const QString missing = "Please Enter Data To Complete Calculation";
+        const QString labourMissing = "Please Insert A Value Into The \n\"ADD LABOR\" \nText Box.";
+        const QString sent =
+            "Your Info Has Been Sent To The Totals Page.\n\n To View Your Results, Click On Totals Button!";
+        QTest::newRow("posts") << "19.84"
+                               << "$1,234.50"
+                               << "100" << sent << true << false;
+        QTest::newRow("zero labour is posted") << "19.84"
+                                               << "$1,234.50"
+                                               << "$0.00" << sent << true << false;
+        QTest::newRow("cost missing") << "19.84"
+                                      << ""
+                                      << "100" << missing << false << false;
+        QTest::newRow("data check before labour") << ""
+                                                  << "$5.00"
+                                                  << "" << missing << false << false;
+        QTest::newRow("labour missing") << "19.84"
+                                        << "$5.00"
+                                        << "" << labourMissing << false << true;
+    }
+
+    void send()
+    {
+        QFETCH(QString, quantity);
+        QFETCH(QString, cost);
+        QFETCH(QString, labour);
+        QFETCH(QString, message);
+        QFETCH(bool, posted);
+        QFETCH(bool, focusOnLabour);
+        m_page->quantity->setText(quantity);
+        m_page->cost->setText(cost);
+        m_page->labourField()->setText(labour);
+        m_page->price->setFocus();
+
+        // The cells are written only after the notice is closed.
+        QString materialWhileShown;
+        auto watch = TestSupport::onNextModalWidget([&](QWidget *w) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            QVERIFY(box);
+            QCOMPARE(box->text(), message);
+            QCOMPARE(box->windowTitle(), QStringLiteral("Mortarix"));
+            QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+            materialWhileShown = m_grid->cell(6, 2);
+            box->button(QMessageBox::Ok)->click();
+        });
+        QTest::mouseClick(button("Send"), Qt::LeftButton);
+        QCOMPARE(materialWhileShown, QStringLiteral("$0.00"));
+        QCOMPARE(m_grid->cell(6, 2), posted ? cost : QStringLiteral("$0.00"));
+        QCOMPARE(m_grid->cell(6, 1), posted ? labour : QStringLiteral("$0.00"));
+        // The focus goes into the labour field only when it is the one missing.
+        QCOMPARE(m_window->focusWidget() == m_page->labourField(), focusOnLabour);
+    }
+
+    void sendTwiceKeepsTheSecond()
+    {
+        m_page->quantity->setText("1");
+        m_page->cost->setText("$2.00");
+        for (const char *labour : {"100", "250"}) {
+            m_page->labourField()->setText(QLatin1String(labour));
+            auto seen = TestSupport::answerNextMessageBox(QMessageBox::Ok);
+            QTest::mouseClick(button("Send"), Qt::LeftButton);
+            QVERIFY(seen->shown);
+        }
+        QCOMPARE(m_grid->cell(6, 1), QStringLiteral("250"));
+        QCOMPARE(m_grid->cell(6, 2), QStringLiteral("$2.00"));
+    }
+};
+
+MORTARIX_TEST_MAIN(TestCalculatorPage)
+#include "tst_calculatorpage.moc"
