@@ -11,3 +11,7 @@ BrickPage::BrickPage(QGroupBox *frame, const Workspace &workspace) : CalculatorP
                    QStringLiteral("Click \"SEND\" To Copy Total Cost To Totals Page."));
     column()->addWidget(newMoreInfo(1, [](Qt::MouseButton) {}));
 }
+
+void BrickPage::fillSizeList()
+{
+}

@@ -9,4 +9,7 @@ class BrickPage final : public CalculatorPage
 
 public:
     BrickPage(QGroupBox *frame, const Workspace &workspace);
+
+    // Fills the brick-size list; runs once while the main window loads.
+    void fillSizeList();
 };

@@ -52,6 +52,8 @@ public:
     virtual QString saveFileName(QWidget *parent) = 0;
     virtual std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) = 0;
     virtual std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) = 0;
+    // The system's default printer, or nullptr where there is none (common on Linux desktops).
+    virtual std::unique_ptr<QPrinter> defaultPrinter() = 0;
     // The print dialog for `printer`; false when cancelled.
     virtual bool choosePrinter(QWidget *parent, QPrinter *printer) = 0;
     // The printer-setup dialog; false when cancelled.
@@ -64,6 +66,10 @@ public:
     // False when it could not be started.
     virtual bool runAndWait(const Command &command) = 0;
     virtual bool openUrl(const QUrl &url) = 0;
+    // Opens a file with the desktop's default application for its type; false when none.
+    virtual bool openDocument(const QString &path) = 0;
+    // The user's documents folder, where exports are written.
+    virtual QString documentsFolder() = 0;
 
     // The first of `candidates` ({program, arguments...} each) whose program is on PATH.
     std::optional<Command> findFirstProgram(const QList<QStringList> &candidates);

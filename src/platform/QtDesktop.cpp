@@ -10,6 +10,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
@@ -92,6 +93,14 @@ std::optional<QColor> QtDesktop::chooseColor(QWidget *parent, const QColor &init
     return color;
 }
 
+std::unique_ptr<QPrinter> QtDesktop::defaultPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
 bool QtDesktop::choosePrinter(QWidget *parent, QPrinter *printer)
 {
     QPrintDialog dialog(printer, parent);
@@ -136,4 +145,18 @@ bool QtDesktop::runAndWait(const Command &command)
 bool QtDesktop::openUrl(const QUrl &url)
 {
     return QDesktopServices::openUrl(url);
+}
+
+bool QtDesktop::openDocument(const QString &path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+QString QtDesktop::documentsFolder()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    QDir().mkpath(folder);
+    return folder;
 }

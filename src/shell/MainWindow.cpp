@@ -11,12 +11,14 @@
 #include "calculators/PouredWallsPage.h"
 #include "calculators/RebarPage.h"
 #include "calculators/WeldedWirePage.h"
+#include "editor/EditorPage.h"
 #include "platform/Desktop.h"
 #include "shell/AppInfo.h"
 #include "shell/Resources.h"
 #include "shell/SettingsStore.h"
 #include "shell/StartPage.h"
 #include "shell/Twips.h"
+#include "tools/ToolsAndHelp.h"
 #include "totals/PriceListPage.h"
 #include "totals/TotalsGrid.h"
 #include "totals/TotalsPage.h"
@@ -126,10 +128,12 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(AppInfo::mainCaption());
     setWindowIcon(QIcon(QStringLiteral(":/mortarix/mortarix.png")));
+    // Menus come first, so pages can connect to their entries while they are built.
     buildPopupMenus();
-    buildWindow();
     buildMenus();
+    buildWindow();
     buildStatusBar();
+    connectToolsAndHelp(*this);
     runLoadSteps();
 }
 
@@ -201,7 +205,8 @@ void MainWindow::buildPages(QWidget *area)
     new WeldedWirePage(m_pages.value(4), workspace);
     new BlockPage(m_pages.value(5), workspace);
     new PouredWallsPage(m_pages.value(6), workspace);
-    new BrickPage(m_pages.value(7), workspace);
+    m_brick = new BrickPage(m_pages.value(7), workspace);
+    new EditorPage(m_pages.value(kEditorPage));
 }
 
 void MainWindow::buildMenus()
@@ -391,7 +396,7 @@ void MainWindow::runLoadSteps()
                        ~Qt::WindowMaximizeButtonHint);
         layout()->setSizeConstraint(QLayout::SetFixedSize);
     });
-    runStep("brick sizes", [] {});
+    runStep("brick sizes", [this] { m_brick->fillSizeList(); });
     runStep("stack rebar frames", [this] { m_rebar->stackInputFrames(); });
     runStep("lay out pages", [this] {
         for (int i = 0; i < kPageButtonCount; ++i) {

@@ -11,6 +11,7 @@ class QPushButton;
 class QTimer;
 class QWidget;
 class PriceListPage;
+class BrickPage;
 class RebarPage;
 class TotalsGrid;
 
@@ -85,4 +86,5 @@ private:
     TotalsGrid *m_totals = nullptr;
     PriceListPage *m_priceList = nullptr;
     RebarPage *m_rebar = nullptr;
+    BrickPage *m_brick = nullptr;
 };

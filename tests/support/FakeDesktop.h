@@ -1,0 +1,68 @@
+#pragma once
+
+#include "platform/Desktop.h"
+
+#include <QHash>
+#include <QList>
+#include <QQueue>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <functional>
+
+// A scripted desktop for tests: dialogs give queued answers, outside programs and URLs are
+// recorded instead of started. Installs itself while alive.
+class FakeDesktop final : public Desktop
+{
+public:
+    FakeDesktop();
+    ~FakeDesktop() override;
+
+    // File dialogs: each use takes the next answer; an empty answer (or none left) cancels.
+    QQueue<QString> openAnswers;
+    QQueue<QString> saveAnswers;
+    // The dialog state each use saw, in order.
+    QList<CommonDialogState> openSeen;
+    QList<CommonDialogState> saveSeen;
+
+    // Font and colour dialogs: nullopt cancels. The initial value each use saw is recorded.
+    std::optional<QFont> fontAnswer;
+    std::optional<QColor> colorAnswer;
+    QList<QFont> fontsSeen;
+    QList<QColor> colorsSeen;
+
+    // Printing: makes the default printer (none when unset); the print dialog accepts when
+    // `printDialogAccepts`, and then prints to `pdfPath` where set.
+    std::function<std::unique_ptr<QPrinter>()> makeDefaultPrinter;
+    bool printDialogAccepts = false;
+    QString pdfPath;
+    int printDialogs = 0;
+    int printerSetups = 0;
+    bool printerSetupAccepts = false;
+
+    // Outside programs: names found on PATH, and what was started.
+    QHash<QString, QString> programs;
+    bool startSucceeds = true;
+    QList<Command> started;
+    QList<Command> waitedFor;
+    // URLs and documents: what was opened, and whether opening works.
+    bool openSucceeds = true;
+    QList<QUrl> urlsOpened;
+    QStringList documentsOpened;
+
+    QTemporaryDir documents;
+
+    QString openFileName(QWidget *parent) override;
+    QString saveFileName(QWidget *parent) override;
+    std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
+    std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
+    std::unique_ptr<QPrinter> defaultPrinter() override;
+    bool choosePrinter(QWidget *parent, QPrinter *printer) override;
+    bool printerSetup(QWidget *parent) override;
+    QString findProgram(const QString &name) override;
+    bool startDetached(const Command &command) override;
+    bool runAndWait(const Command &command) override;
+    bool openUrl(const QUrl &url) override;
+    bool openDocument(const QString &path) override;
+    QString documentsFolder() override;
+};
