@@ -6,7 +6,11 @@ cd "$(dirname "$0")"
 ./scripts/deps.sh
 
 BUILD_DIR=${MORTARIX_TEST_BUILD_DIR:-build-test}
-cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+LAUNCHER=()
+if command -v ccache >/dev/null 2>&1; then
+  LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug "${LAUNCHER[@]}" >/dev/null
 cmake --build "$BUILD_DIR" -j"$(nproc)"
 
 # No test may touch the real user's settings.
