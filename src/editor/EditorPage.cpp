@@ -9,3 +9,13 @@ EditorPage::EditorPage(QGroupBox *frame) : QWidget(frame)
     auto *frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(this);
 }
+
+bool EditorPage::hasText() const
+{
+    return false;
+}
+
+EditorPage::ExitSave EditorPage::SaveEditorOnExit()
+{
+    return ExitSave::Saved;
+}

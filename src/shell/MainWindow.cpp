@@ -13,10 +13,13 @@
 #include "calculators/WeldedWirePage.h"
 #include "editor/EditorPage.h"
 #include "platform/Desktop.h"
+#include "platform/Messages.h"
 #include "shell/AppInfo.h"
+#include "shell/OpenWindows.h"
 #include "shell/Resources.h"
 #include "shell/SettingsStore.h"
 #include "shell/StartPage.h"
+#include "shell/Tray.h"
 #include "shell/Twips.h"
 #include "tools/ToolsAndHelp.h"
 #include "totals/PriceListPage.h"
@@ -24,6 +27,7 @@
 #include "totals/TotalsPage.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDateTime>
 #include <QEvent>
 #include <QGroupBox>
@@ -125,6 +129,7 @@ QMenu *newMenu(const char *name, const char *title, const std::initializer_list<
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     initMortarixResources();
+    m_openWindows = new OpenWindows(this);
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(AppInfo::mainCaption());
     setWindowIcon(QIcon(QStringLiteral(":/mortarix/mortarix.png")));
@@ -133,6 +138,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     buildMenus();
     buildWindow();
     buildStatusBar();
+    setTray(new SystemTray);
     connectToolsAndHelp(*this);
     runLoadSteps();
 }
@@ -206,7 +212,7 @@ void MainWindow::buildPages(QWidget *area)
     new BlockPage(m_pages.value(5), workspace);
     new PouredWallsPage(m_pages.value(6), workspace);
     m_brick = new BrickPage(m_pages.value(7), workspace);
-    new EditorPage(m_pages.value(kEditorPage));
+    m_editor = new EditorPage(m_pages.value(kEditorPage));
 }
 
 void MainWindow::buildMenus()
@@ -254,6 +260,11 @@ void MainWindow::buildMenus()
 
     connect(menuAction(QStringLiteral("mnustrtpge")), &QAction::triggered, this, &MainWindow::showStartPage);
     connect(menuAction(QStringLiteral("mnuPrceList")), &QAction::triggered, this, &MainWindow::showPriceList);
+
+    connect(menuAction(QStringLiteral("mnuExit")), &QAction::triggered, this,
+            [this] { closeWithReason(CloseReason::Program); });
+    connect(menuAction(QStringLiteral("mnuminimize")), &QAction::triggered, this,
+            &MainWindow::minimizeToTray);
 
     // The print dialog; nothing is read back and a cancel is no error.
     connect(menuAction(QStringLiteral("mnuprinter")), &QAction::triggered, this,
@@ -513,4 +524,111 @@ void MainWindow::recalcTotalsFormatAndSubTotals()
 void MainWindow::recalcTotalsGrandAndRowTotals()
 {
     m_totals->recalcGrandAndRowTotals();
+}
+
+bool MainWindow::closeWithReason(CloseReason reason)
+{
+    m_closeReason = reason;
+    const bool closed = close();
+    m_closeReason = CloseReason::User;
+    return closed;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_unloading) {
+        event->accept();
+        return;
+    }
+    const CloseReason reason = std::exchange(m_closeReason, CloseReason::User);
+    if (!askBeforeClosing(reason)) {
+        event->ignore();
+        return;
+    }
+    unload();
+    event->accept();
+    emit unloaded();
+}
+
+void MainWindow::saveOptionsAndPrices()
+{
+    OptionStates::saveAll(this);
+    PriceStore::saveAll(this);
+}
+
+bool MainWindow::askBeforeClosing(CloseReason reason)
+{
+    // Saved first, so a cancelled close keeps them too.
+    saveOptionsAndPrices();
+    if (m_editor->hasText()) {
+        const auto answer = Messages::show(
+            this,
+            QStringLiteral(
+                "You Have An Open File Or Text In The Text Editor,\nDo You Want To Save This Info?"),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question);
+        if (answer == QMessageBox::No)
+            return true;
+        if (answer != QMessageBox::Yes)
+            return false;
+        QGroupBox *editorPage = m_pages.value(kEditorPage);
+        editorPage->show();
+        editorPage->raise();
+        // A cancelled save dialog or a failed write keeps the program open with the notes intact.
+        return m_editor->SaveEditorOnExit() == EditorPage::ExitSave::Saved;
+    }
+    const QString question = reason == CloseReason::User
+                                 ? QStringLiteral("Do you really want to close the form?")
+                                 : QStringLiteral("Do you really want to exit the application?");
+    const auto answer = Messages::show(this, question, QMessageBox::Yes | QMessageBox::No,
+                                       QMessageBox::Question, AppInfo::mainCaption());
+    // The tray icon goes only when the program really ends, so a hidden window stays reachable.
+    return answer == QMessageBox::Yes;
+}
+
+void MainWindow::unload()
+{
+    m_unloading = true;
+    saveOptionsAndPrices();
+    if (m_tray)
+        m_tray->removeIcon();
+    m_openWindows->closeAll(this);
+    m_clock->stop();
+}
+
+void MainWindow::setTray(Tray *tray)
+{
+    if (m_tray)
+        m_tray->deleteLater();
+    m_tray = tray;
+    if (!tray)
+        return;
+    tray->setParent(this);
+    connect(tray, &Tray::doubleClicked, this, [this] {
+        showNormal();
+        raise();
+        activateWindow();
+    });
+    connect(tray, &Tray::rightClicked, this, [this] {
+        if (isVisible()) {
+            raise();
+            activateWindow();
+        }
+    });
+}
+
+void MainWindow::minimizeToTray()
+{
+    if (!m_tray || !m_tray->isAvailable()) {
+        showMinimized();
+        return;
+    }
+    m_tray->addIcon(windowIcon(), AppInfo::mainCaption());
+    hideToTray();
+}
+
+void MainWindow::hideToTray()
+{
+    if (m_tray && m_tray->isAvailable())
+        m_tray->addIcon(windowIcon(), AppInfo::mainCaption());
+    hide();
 }

@@ -12,6 +12,9 @@ class QTimer;
 class QWidget;
 class PriceListPage;
 class BrickPage;
+class EditorPage;
+class OpenWindows;
+class Tray;
 class RebarPage;
 class TotalsGrid;
 
@@ -51,6 +54,24 @@ public:
     // A menu entry by name (mnuopen, mnuStatusBar, ...).
     QAction *menuAction(const QString &name) const;
 
+    // Why the window is closing: the close box (user), File > Exit (program), or the session or
+    // a termination request (system). Only user versus the rest changes the question asked.
+    enum class CloseReason { User, Program, System };
+    // Closes the window for `reason`, through the closing steps; false when the user kept it open.
+    bool closeWithReason(CloseReason reason);
+
+    // File > Minimize To Sys Tray; where there is no notification area the window is minimised.
+    void minimizeToTray();
+    // Adds the tray icon (once) and hides the window; nothing on it is lost.
+    void hideToTray();
+    // Replaces the tray (tests use a fake one); the window takes ownership.
+    void setTray(Tray *tray);
+    Tray *tray() const { return m_tray; }
+
+    // The program's windows in opening order.
+    OpenWindows *openWindows() const { return m_openWindows; }
+    EditorPage *editor() const { return m_editor; }
+
     // What a click of page button i does.
     void switchToPage(int index);
     // View > View Start Page.
@@ -61,8 +82,13 @@ public:
     TotalsGrid *totalsGrid() const { return m_totals; }
     PriceListPage *priceList() const { return m_priceList; }
 
+signals:
+    // The closing steps have run to the end: every window is closed and the program may end.
+    void unloaded();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildWindow();
@@ -72,6 +98,11 @@ private:
     void buildStatusBar();
     void runLoadSteps();
     void updateClock();
+    // The closing question step: false keeps the window open.
+    bool askBeforeClosing(CloseReason reason);
+    // The unload step.
+    void unload();
+    void saveOptionsAndPrices();
 
     // The totals recomputation, in the three stages the page switch interleaves with its own.
     void recalcTotalsReadAmounts();
@@ -87,4 +118,9 @@ private:
     PriceListPage *m_priceList = nullptr;
     RebarPage *m_rebar = nullptr;
     BrickPage *m_brick = nullptr;
+    EditorPage *m_editor = nullptr;
+    Tray *m_tray = nullptr;
+    OpenWindows *m_openWindows = nullptr;
+    CloseReason m_closeReason = CloseReason::User;
+    bool m_unloading = false;
 };

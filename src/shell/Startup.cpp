@@ -4,6 +4,7 @@
 #include "platform/Desktop.h"
 #include "platform/Messages.h"
 #include "platform/SingleInstance.h"
+#include "platform/TerminationSignal.h"
 #include "shell/AppInfo.h"
 #include "shell/MainWindow.h"
 #include "shell/Resources.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QScreen>
+#include <QSessionManager>
 
 #include <memory>
 
@@ -60,6 +62,22 @@ void changeDisplaySettings(QWidget *parent)
                    QMessageBox::NoIcon);
 }
 
+void closeOnSessionEnd(MainWindow *window, TerminationSignal *termination)
+{
+    // A termination request or the end of the session closes through the closing steps, so
+    // prices, options and notes are not lost.
+    QObject::connect(termination, &TerminationSignal::terminationRequested, window,
+                     [window] { window->closeWithReason(MainWindow::CloseReason::System); });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, window, [window](QSessionManager &manager) {
+        if (!manager.allowsInteraction())
+            return;
+        // A "No" to the exit question keeps the session from ending.
+        if (!window->closeWithReason(MainWindow::CloseReason::System))
+            manager.cancel();
+        manager.release();
+    });
+}
+
 int run(QApplication &app)
 {
     initMortarixResources();
@@ -103,8 +121,11 @@ int run(QApplication &app)
         window.release()->setAttribute(Qt::WA_DeleteOnClose);
         return 0;
     }
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window.release();
+    MainWindow *main = window.release();
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(main, &MainWindow::unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    TerminationSignal termination;
+    closeOnSessionEnd(main, &termination);
     return app.exec();
 }
 

@@ -3,8 +3,10 @@
 #include <QSize>
 #include <QString>
 
+class MainWindow;
 class QApplication;
 class QWidget;
+class TerminationSignal;
 
 // Main: brings the program up in order (single copy, hidden main window with its load steps,
 // screen check, splash) and then runs the event loop.
@@ -19,6 +21,10 @@ QString lowResolutionWarning();
 // Starts the display-settings program, waits (event loop running) until it has ended and says
 // the settings have changed. Where no such program exists it says so instead.
 void changeDisplaySettings(QWidget *parent);
+
+// Closes `window` through its closing steps when the process is asked to terminate or the
+// desktop session ends.
+void closeOnSessionEnd(MainWindow *window, TerminationSignal *termination);
 
 // The whole start-up; returns the program's exit code once its last window has closed
 // (at once, with 0, when another copy is already running).
