@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-qpa-plugins libxlsxwriter-dev libzip-dev
   fonts-dejavu-core poppler-utils
   xvfb xauth imagemagick
-  ccache
+  ccache dpkg-dev desktop-file-utils appstream
 )
 
 missing=()

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds the Debian package of Mortarix into build-package/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+./scripts/deps.sh
+cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DMORTARIX_BUILD_TESTS=OFF \
+  -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+cmake --build build-package -j"$(nproc)"
+(cd build-package && cpack -G DEB)
+ls -l build-package/mortarix_*.deb
