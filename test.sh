@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, and runs every test: the suite as built for debugging, the
+# same suite under AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz targets
+# (their saved inputs replayed, then 30 s each).
+#   MORTARIX_SKIP_SANITIZE=1 / MORTARIX_SKIP_FUZZ=1 leave those stages out while developing.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 ./scripts/deps.sh
 
-BUILD_DIR=${MORTARIX_TEST_BUILD_DIR:-build-test}
 LAUNCHER=()
 if command -v ccache >/dev/null 2>&1; then
   LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
-cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug "${LAUNCHER[@]}" >/dev/null
-cmake --build "$BUILD_DIR" -j"$(nproc)"
 
 # No test may touch the real user's settings.
 TMP_HOME=$(mktemp -d)
@@ -22,4 +22,26 @@ export XDG_CONFIG_HOME="$TMP_HOME/config"
 export XDG_RUNTIME_DIR="$TMP_HOME/runtime"
 export QT_QPA_PLATFORM=offscreen
 
-ctest --test-dir "$BUILD_DIR" --output-on-failure -j"$(nproc)"
+run_suite() {
+  local build_dir=$1
+  shift
+  local started=$SECONDS
+  cmake -S . -B "$build_dir" -G Ninja "${LAUNCHER[@]}" "$@" >/dev/null
+  cmake --build "$build_dir" -j"$(nproc)"
+  echo "== $build_dir built in $((SECONDS - started)) s"
+  ctest --test-dir "$build_dir" --output-on-failure -j"$(nproc)"
+}
+
+if [ -z "${MORTARIX_SKIP_FUZZ:-}" ]; then
+  ./scripts/fuzz.sh --replay
+  ./scripts/fuzz.sh 30
+fi
+
+if [ -z "${MORTARIX_SKIP_SANITIZE:-}" ]; then
+  ASAN_OPTIONS=halt_on_error=1:detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    MONKEY_EVENTS=${MONKEY_EVENTS:-5000} \
+    run_suite build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMORTARIX_SANITIZE=ON
+fi
+
+# The plain suite last, so its summary closes the run.
+run_suite "${MORTARIX_TEST_BUILD_DIR:-build-test}" -DCMAKE_BUILD_TYPE=Debug

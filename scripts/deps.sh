@@ -9,6 +9,7 @@ PACKAGES=(
   fonts-dejavu-core poppler-utils
   xvfb xauth imagemagick
   ccache dpkg-dev desktop-file-utils appstream
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,0 +1,58 @@
+// A document built from fuzzed text and formats keeps its text through the RTF writer and reader.
+#include "FuzzSupport.h"
+
+#include "editor/RtfReader.h"
+#include "editor/RtfWriter.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    fuzzInitApplication(argc, argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    // The first byte of every chunk picks the format, the rest is UTF-8 text.
+    QTextDocument source;
+    QTextCursor cursor(&source);
+    size_t at = 0;
+    while (at < size) {
+        const uint8_t format = data[at++];
+        const size_t length = std::min<size_t>(size - at, 1 + (format >> 4));
+        QString text = QString::fromUtf8(reinterpret_cast<const char *>(data + at), static_cast<qsizetype>(length));
+        at += length;
+        // Characters QTextDocument itself rewrites are not part of what must survive.
+        text.remove(QChar(0));
+        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+        text.replace(QChar(0xFDD0), QLatin1Char(' '));
+        text.replace(QChar(0xFDD1), QLatin1Char(' '));
+        text.replace(QChar::ObjectReplacementCharacter, QLatin1Char(' '));
+        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        QTextCharFormat chars;
+        chars.setFontWeight(format & 1 ? QFont::Bold : QFont::Normal);
+        chars.setFontItalic(format & 2);
+        chars.setFontUnderline(format & 4);
+        chars.setFontStrikeOut(format & 8);
+        chars.setForeground(QColor::fromRgb(format * 37 % 256, format * 11 % 256, format * 5 % 256));
+        chars.setFontPointSize(6 + (format % 30));
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (i > 0)
+                cursor.insertBlock();
+            cursor.insertText(lines.at(i), chars);
+        }
+    }
+
+    const QByteArray rtf = RtfWriter::write(source);
+    QTextDocument back;
+    const RtfReader::Result result = RtfReader::read(rtf, &back);
+    if (!result.isRichText || !result.complete)
+        __builtin_trap();
+    if (back.toPlainText() != source.toPlainText())
+        __builtin_trap();
+    return 0;
+}
