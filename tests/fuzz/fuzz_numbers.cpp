@@ -24,7 +24,8 @@ void mustNotBeEmpty(const QString &text)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     const double value = Numbers::readNumber(text);
     (void)Numbers::parseLocaleNumber(text);
     try {
@@ -34,13 +35,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!std::isfinite(value))
         return 0;
     using Numbers::Pattern;
-    for (Pattern pattern : {Pattern::NoLeadingZero, Pattern::TrimmedTwo, Pattern::GroupedTwo, Pattern::GridDollar})
+    for (Pattern pattern :
+         {Pattern::NoLeadingZero, Pattern::TrimmedTwo, Pattern::GroupedTwo, Pattern::GridDollar})
         mustNotBeEmpty(Numbers::formatNumber(value, pattern));
     mustNotBeEmpty(Numbers::plainText(value));
     try {
         const float single = Numbers::toSingle(value);
         mustNotBeEmpty(Numbers::plainText(single));
-        for (Pattern pattern : {Pattern::NoLeadingZero, Pattern::TrimmedTwo, Pattern::GroupedTwo, Pattern::GridDollar})
+        for (Pattern pattern :
+             {Pattern::NoLeadingZero, Pattern::TrimmedTwo, Pattern::GroupedTwo, Pattern::GridDollar})
             mustNotBeEmpty(Numbers::formatNumber(single, pattern));
     } catch (const Numbers::NumberOverflow &) {
     }

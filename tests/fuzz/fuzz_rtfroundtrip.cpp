@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     while (at < size) {
         const uint8_t format = data[at++];
         const size_t length = std::min<size_t>(size - at, 1 + (format >> 4));
-        QString text = QString::fromUtf8(reinterpret_cast<const char *>(data + at), static_cast<qsizetype>(length));
+        QString text =
+            QString::fromUtf8(reinterpret_cast<const char *>(data + at), static_cast<qsizetype>(length));
         at += length;
         // Characters QTextDocument itself rewrites are not part of what must survive.
         text.remove(QChar(0));

@@ -35,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const char *array : {"Option1", "Option2", "rbropt_visible"}) {
         int selected = 0;
         for (int i = 0; i < 6; ++i) {
-            auto *option = window.findChild<QRadioButton *>(QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(i));
+            auto *option =
+                window.findChild<QRadioButton *>(QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(i));
             selected += option && option->isChecked();
         }
         if (selected > 1)
