@@ -1,10 +1,79 @@
 #include "calculators/FlatworkPage.h"
 
+#include "calculators/ConcreteSteps.h"
+#include "calculators/SlabCoverageWindow.h"
+#include "totals/PriceListPage.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCursor>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+namespace {
+
+const QString flatworkNote = QStringLiteral("Flatwork includes, but is not limited to :\n"
+                                            "\n"
+                                            "Driveways, Patios, Sidewalks, Garages,\n"
+                                            "Pool Areas and Basement Flooring\n"
+                                            " just to name a few typical installations.");
+
+} // namespace
+
 FlatworkPage::FlatworkPage(QGroupBox *frame, const Workspace &workspace) : CalculatorPage(frame, workspace)
 {
+    auto *inputs = new QGroupBox(this);
+    inputs->setObjectName(QStringLiteral("myframe(12)"));
+    auto *form = new QFormLayout(inputs);
+
+    form->addRow(
+        QStringLiteral("Enter Thickness of Concrete"),
+        newList(QStringLiteral("MyFWcbo_Thkns"),
+                {QStringLiteral("2\""), QStringLiteral("3\""), QStringLiteral("3.5\""), QStringLiteral("4\""),
+                 QStringLiteral("5\""), QStringLiteral("5.5\""), QStringLiteral("6\"")}));
+    form->addRow(QStringLiteral("Enter Length Of Area (In Ft.)"),
+                 newInput(QStringLiteral("MyFWtbx_Lngth"), 5));
+    form->addRow(QStringLiteral("Enter Width Of Area (In Ft.)"), newInput(QStringLiteral("MyFWtbx_Wdth"), 5));
+    form->addRow(newStepButton(QStringLiteral("MyFWcmd_TLCY"), QStringLiteral("Cubic Yards"),
+                               [this] {
+                                   return ConcreteSteps::flatworkVolume(
+                                       fieldText(QStringLiteral("MyFWcbo_Thkns")),
+                                       fieldText(QStringLiteral("MyFWtbx_Lngth")),
+                                       fieldText(QStringLiteral("MyFWtbx_Wdth")));
+                               }),
+                 newResult(ConcreteSteps::FlatworkVolume));
+    form->addRow(QStringLiteral("Total Square Feet"), newResult(ConcreteSteps::FlatworkArea));
+
+    QLineEdit *price = newInput(QStringLiteral("MyFWtbx_CPCY"), 5);
+    fillFromPriceListOnClick(price, PriceListPage::kConcrete);
+    form->addRow(QStringLiteral("Enter Cost Per Cubic Yard"), price);
+    form->addRow(newStepButton(QStringLiteral("MyFWcmd_TC"), QStringLiteral("Cost Of Material"),
+                               [this] {
+                                   return ConcreteSteps::flatworkCost(
+                                       fieldText(QStringLiteral("MyFWtbx_CPCY")),
+                                       fieldText(ConcreteSteps::FlatworkVolume));
+                               }),
+                 newResult(ConcreteSteps::FlatworkCost));
+    column()->addWidget(inputs);
+
+    // "More Info" offers the note and the coverage window in the window's pop-up menu mnuPop.
+    QMenu *menu = workspace.popupMenu ? workspace.popupMenu(QStringLiteral("mnuPop")) : nullptr;
+    if (menu) {
+        if (auto *note = menu->findChild<QAction *>(QStringLiteral("mnuPopNote")))
+            connect(note, &QAction::triggered, this, [this] { showNote(flatworkNote); });
+        if (auto *coverage = menu->findChild<QAction *>(QStringLiteral("mnuPopACovr")))
+            connect(coverage, &QAction::triggered, this, [this] { SlabCoverageWindow::openOver(window()); });
+    }
+    column()->addWidget(newMoreInfo(3, [menu](Qt::MouseButton button) {
+        if (menu && button == Qt::LeftButton)
+            menu->popup(QCursor::pos());
+    }));
     column()->addStretch();
     addPostingArea(PostTarget{2,
                               4,
@@ -12,5 +81,4 @@ FlatworkPage::FlatworkPage(QGroupBox *frame, const Workspace &workspace) : Calcu
                               QStringLiteral("MyFwtbx_TC")},
                    QStringLiteral("MyFNGFWcmd_send"), QStringLiteral("Send "),
                    QStringLiteral("Click \"SEND\" Button To Copy Total Cost  To The Totals Page."));
-    column()->addWidget(newMoreInfo(3, [](Qt::MouseButton) {}));
 }
