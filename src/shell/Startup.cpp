@@ -21,7 +21,13 @@ namespace Startup {
 
 namespace {
 bool g_enterEventLoop = true;
+int g_splashDelay = Splash::kDelayMs;
 } // namespace
+
+void setSplashDelay(int milliseconds)
+{
+    g_splashDelay = milliseconds;
+}
 
 void setEnterEventLoop(bool enter)
 {
@@ -109,6 +115,8 @@ int run(QApplication &app)
 
     {
         Splash splash;
+        if (g_splashDelay != Splash::kDelayMs)
+            splash.setDelay(g_splashDelay);
         if (!splash.readyToClose()) {
             QEventLoop wait;
             QObject::connect(&splash, &Splash::readyToCloseChanged, &wait, &QEventLoop::quit);

@@ -30,6 +30,9 @@ void closeOnSessionEnd(MainWindow *window, TerminationSignal *termination);
 // (at once, with 0, when another copy is already running).
 int run(QApplication &app);
 
+// How long the splash stays (3000 ms unless a benchmark shortens it).
+void setSplashDelay(int milliseconds);
+
 // Tests set this to run start-up without entering the event loop at the end.
 void setEnterEventLoop(bool enter);
 
