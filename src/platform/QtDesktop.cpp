@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QMimeDatabase>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -149,6 +150,17 @@ bool QtDesktop::openUrl(const QUrl &url)
 
 bool QtDesktop::openDocument(const QString &path)
 {
+    // xdg-open reports success even when no application handles the type; ask first, so the
+    // caller can tell the user where the file is instead.
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (!xdgMime.isEmpty()) {
+        const QString type = QMimeDatabase().mimeTypeForFile(path).name();
+        QProcess query;
+        query.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), type});
+        if (query.waitForFinished(3000) && query.exitCode() == 0 &&
+            query.readAllStandardOutput().trimmed().isEmpty())
+            return false;
+    }
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
