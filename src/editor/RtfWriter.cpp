@@ -1,0 +1,313 @@
+#include "editor/RtfWriter.h"
+
+#include "editor/CodePages.h"
+
+#include <QColor>
+#include <QHash>
+#include <QStringList>
+#include <QTextBlock>
+#include <QTextCharFormat>
+#include <QTextDocument>
+#include <QTextFragment>
+
+#include <algorithm>
+
+namespace RtfWriter {
+
+namespace {
+
+constexpr int kMinHalfPoints = 2;
+constexpr int kMaxHalfPoints = 3276;
+
+// Character formatting as RTF counts it. The defaults are RTF's own, so the first run only writes
+// what differs from a fresh document.
+struct RunProps
+{
+    int font = 0;
+    int halfPoints = 24;
+    int colour = 0;
+    int highlight = 0;
+    int vertical = 0; // 1 superscript, -1 subscript
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+    bool caps = false;
+    bool smallCaps = false;
+};
+
+class Writer
+{
+public:
+    explicit Writer(const QTextDocument &document);
+
+    QByteArray write();
+
+private:
+    RunProps propsOf(const QTextCharFormat &format);
+    int fontIndex(const QString &family);
+    int colourIndex(const QColor &colour);
+
+    void word(const char *name);
+    void word(const char *name, int param);
+    void toggle(const char *name, bool on);
+    void changeProps(const RunProps &to);
+    void text(QStringView text, bool inFontTable = false);
+
+    const QTextDocument &m_document;
+    QFont m_defaultFont;
+    QByteArray m_out;
+    bool m_needDelimiter = false; // the last thing written was a control word
+    RunProps m_current;
+    QStringList m_fonts;
+    QHash<QString, int> m_fontIndex;
+    QList<QColor> m_colours;
+    QHash<QRgb, int> m_colourIndex;
+};
+
+Writer::Writer(const QTextDocument &document) : m_document(document), m_defaultFont(document.defaultFont())
+{
+    // Font 0 is the document's default font, the one \deff0 names.
+    fontIndex(m_defaultFont.family());
+}
+
+QByteArray Writer::write()
+{
+    for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
+        if (block != m_document.begin()) {
+            word("par");
+            m_out += '\n';
+            m_needDelimiter = false;
+        }
+        word("pard");
+        const Qt::Alignment alignment = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
+        if (alignment & Qt::AlignHCenter)
+            word("qc");
+        else if (alignment & (Qt::AlignRight | Qt::AlignTrailing))
+            word("qr");
+        else if (alignment & Qt::AlignJustify)
+            word("qj");
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.isValid())
+                continue;
+            changeProps(propsOf(fragment.charFormat()));
+            text(fragment.text());
+        }
+    }
+    const QByteArray body = std::exchange(m_out, QByteArray());
+
+    m_out += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";
+    for (qsizetype i = 0; i < m_fonts.size(); ++i) {
+        m_out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
+        m_needDelimiter = false;
+        text(m_fonts.at(i), true);
+        m_out += ";}";
+    }
+    m_out += "}\n{\\colortbl;";
+    for (const QColor &c : std::as_const(m_colours)) {
+        m_out += "\\red" + QByteArray::number(c.red()) + "\\green" + QByteArray::number(c.green()) +
+                 "\\blue" + QByteArray::number(c.blue()) + ';';
+    }
+    m_out += "}\n";
+    m_out += body;
+    m_out += "}\n";
+    return std::exchange(m_out, QByteArray());
+}
+
+RunProps Writer::propsOf(const QTextCharFormat &format)
+{
+    RunProps p;
+    QString family;
+    const QStringList families = format.property(QTextFormat::FontFamilies).toStringList();
+    if (!families.isEmpty())
+        family = families.first();
+    p.font = fontIndex(family.isEmpty() ? m_defaultFont.family() : family);
+
+    qreal points =
+        format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : m_defaultFont.pointSizeF();
+    if (points <= 0)
+        points = 12;
+    p.halfPoints = std::clamp(qRound(points * 2), kMinHalfPoints, kMaxHalfPoints);
+
+    const int weight =
+        format.hasProperty(QTextFormat::FontWeight) ? format.fontWeight() : int(m_defaultFont.weight());
+    p.bold = weight >= QFont::DemiBold;
+    p.italic = format.hasProperty(QTextFormat::FontItalic) ? format.fontItalic() : m_defaultFont.italic();
+    p.underline =
+        format.hasProperty(QTextFormat::TextUnderlineStyle) || format.hasProperty(QTextFormat::FontUnderline)
+            ? format.fontUnderline() || format.underlineStyle() != QTextCharFormat::NoUnderline
+            : m_defaultFont.underline();
+    p.strike =
+        format.hasProperty(QTextFormat::FontStrikeOut) ? format.fontStrikeOut() : m_defaultFont.strikeOut();
+    const QFont::Capitalization caps = format.hasProperty(QTextFormat::FontCapitalization)
+                                           ? format.fontCapitalization()
+                                           : m_defaultFont.capitalization();
+    p.caps = caps == QFont::AllUppercase;
+    p.smallCaps = caps == QFont::SmallCaps;
+    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
+        p.vertical = 1;
+    else if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
+        p.vertical = -1;
+    if (format.foreground().style() != Qt::NoBrush)
+        p.colour = colourIndex(format.foreground().color());
+    if (format.background().style() != Qt::NoBrush)
+        p.highlight = colourIndex(format.background().color());
+    return p;
+}
+
+int Writer::fontIndex(const QString &family)
+{
+    const auto it = m_fontIndex.constFind(family);
+    if (it != m_fontIndex.cend())
+        return *it;
+    const int index = int(m_fonts.size());
+    m_fonts.append(family);
+    m_fontIndex.insert(family, index);
+    return index;
+}
+
+// Index 0 of the colour table is the automatic colour, so the first real colour is 1.
+int Writer::colourIndex(const QColor &colour)
+{
+    const QRgb rgb = colour.rgb() | 0xFF000000u;
+    const auto it = m_colourIndex.constFind(rgb);
+    if (it != m_colourIndex.cend())
+        return *it;
+    m_colours.append(QColor::fromRgb(rgb));
+    const int index = int(m_colours.size());
+    m_colourIndex.insert(rgb, index);
+    return index;
+}
+
+void Writer::word(const char *name)
+{
+    m_out += '\\';
+    m_out += name;
+    m_needDelimiter = true;
+}
+
+void Writer::word(const char *name, int param)
+{
+    word(name);
+    m_out += QByteArray::number(param);
+}
+
+void Writer::toggle(const char *name, bool on)
+{
+    if (on)
+        word(name);
+    else
+        word(name, 0);
+}
+
+void Writer::changeProps(const RunProps &to)
+{
+    RunProps &from = m_current;
+    if (to.font != from.font)
+        word("f", to.font);
+    if (to.halfPoints != from.halfPoints)
+        word("fs", to.halfPoints);
+    if (to.bold != from.bold)
+        toggle("b", to.bold);
+    if (to.italic != from.italic)
+        toggle("i", to.italic);
+    if (to.underline != from.underline)
+        word(to.underline ? "ul" : "ulnone");
+    if (to.strike != from.strike)
+        toggle("strike", to.strike);
+    if (to.caps != from.caps)
+        toggle("caps", to.caps);
+    if (to.smallCaps != from.smallCaps)
+        toggle("scaps", to.smallCaps);
+    if (to.vertical != from.vertical)
+        word(to.vertical > 0 ? "super" : to.vertical < 0 ? "sub" : "nosupersub");
+    if (to.colour != from.colour)
+        word("cf", to.colour);
+    if (to.highlight != from.highlight)
+        word("highlight", to.highlight);
+    from = to;
+}
+
+void Writer::text(QStringView text, bool inFontTable)
+{
+    for (const QChar qc : text) {
+        const char16_t c = qc.unicode();
+        switch (c) {
+        case u'\\':
+        case u'{':
+        case u'}':
+            m_out += '\\';
+            m_out += char(c);
+            m_needDelimiter = false;
+            continue;
+        case u'\t':
+            word("tab");
+            continue;
+        case 0x2028: // line break inside a paragraph
+        case 0x2029:
+            word("line");
+            continue;
+        case 0x00A0:
+            m_out += "\\~";
+            m_needDelimiter = false;
+            continue;
+        case 0x00AD:
+            m_out += "\\-";
+            m_needDelimiter = false;
+            continue;
+        case 0x2011:
+            m_out += "\\_";
+            m_needDelimiter = false;
+            continue;
+        case 0xFFFC: // embedded objects and frame marks have no text to write
+        case 0xFDD0:
+        case 0xFDD1:
+            continue;
+        case u';':
+            // A semicolon would end a font name early.
+            if (inFontTable)
+                continue;
+            break;
+        default:
+            break;
+        }
+        if (c < 0x20 || c == 0x7F)
+            continue;
+        if (c < 0x80) {
+            if (m_needDelimiter)
+                m_out += ' ';
+            m_out += char(c);
+            m_needDelimiter = false;
+            continue;
+        }
+        // \uN takes a signed 16-bit number; the fallback is for readers without Unicode.
+        word("u", c > 0x7FFF ? int(c) - 0x10000 : int(c));
+        if (const std::optional<char> fallback = CodePages::toWindows1252(c)) {
+            static const char hex[] = "0123456789abcdef";
+            const auto b = static_cast<unsigned char>(*fallback);
+            m_out += "\\'";
+            m_out += hex[b >> 4];
+            m_out += hex[b & 0xF];
+        } else {
+            m_out += '?';
+        }
+        m_needDelimiter = false;
+    }
+}
+
+} // namespace
+
+QByteArray write(const QTextDocument &document)
+{
+    return Writer(document).write();
+}
+
+QByteArray writePlainText(const QTextDocument &document)
+{
+    QString text = document.toPlainText();
+    text.remove(QChar::ObjectReplacementCharacter);
+    return text.toUtf8();
+}
+
+} // namespace RtfWriter
