@@ -678,9 +678,9 @@ void TestRtfReader::largeInputInBoundedTime()
     if (QTest::currentTestFailed())
         return;
     const qint64 large = timeToRead(50);
-    // Ten times the input may take about ten times as long, not a hundred; the slack covers a busy
-    // machine and the timer's granularity.
-    QVERIFY2(large < 20 * small + 2000, qPrintable(u"5 MB: %1 ms, 50 MB: %2 ms"_s.arg(small).arg(large)));
+    // Ten times the input may take somewhat more than ten times as long (the document's own indexes
+    // grow), but nowhere near the hundred times of a quadratic step; the slack covers a busy machine.
+    QVERIFY2(large < 30 * small + 5000, qPrintable(u"5 MB: %1 ms, 50 MB: %2 ms"_s.arg(small).arg(large)));
 }
 
 void TestRtfReader::corpusReadsAsRichText_data()
