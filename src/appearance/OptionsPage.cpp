@@ -1,5 +1,9 @@
 #include "appearance/OptionsPage.h"
 
+#include "appearance/BackgroundColour.h"
+#include "appearance/ProgramFont.h"
+#include "shell/MainWindow.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QRadioButton>
@@ -8,7 +12,7 @@
 namespace {
 
 QGroupBox *newChoiceGroup(int frame, const QString &caption, const QString &array,
-                          const QStringList &captions, QWidget *parent)
+                          const QStringList &captions, QWidget *parent, QList<QRadioButton *> &options)
 {
     auto *group = new QGroupBox(caption, parent);
     group->setObjectName(QStringLiteral("myframe(%1)").arg(frame));
@@ -18,6 +22,7 @@ QGroupBox *newChoiceGroup(int frame, const QString &caption, const QString &arra
         option->setObjectName(QStringLiteral("%1(%2)").arg(array).arg(i));
         option->setChecked(i == 0);
         column->addWidget(option);
+        options.append(option);
     }
     column->addStretch();
     return group;
@@ -30,15 +35,50 @@ OptionsPage::OptionsPage(QWidget *frame) : QWidget(frame)
     setObjectName(QStringLiteral("OptionsContent"));
     auto *frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(this);
+
+    QStringList colourCaptions;
+    for (const BackgroundColour::Choice &choice : BackgroundColour::choices())
+        colourCaptions << choice.caption;
+    QStringList fontCaptions;
+    for (const ProgramFont::Choice &choice : ProgramFont::choices())
+        fontCaptions << choice.caption;
+
+    QList<QRadioButton *> colours;
+    QList<QRadioButton *> fonts;
     auto *row = new QHBoxLayout(this);
-    row->addWidget(
-        newChoiceGroup(301, QStringLiteral("Background Color"), QStringLiteral("Option1"),
-                       {QStringLiteral("Default"), QStringLiteral("Yellow "), QStringLiteral("Green"),
-                        QStringLiteral("Teal"), QStringLiteral("Blue Green"), QStringLiteral("Lite Orange")},
-                       this));
-    row->addWidget(
-        newChoiceGroup(302, QStringLiteral("Set Program Fonts"), QStringLiteral("Option2"),
-                       {QStringLiteral("SANS  SERRIF"), QStringLiteral("Verdana"), QStringLiteral("RICHARD"),
-                        QStringLiteral("ARIAL"), QStringLiteral("New Roman"), QStringLiteral("Tahoma")},
-                       this));
+    row->addWidget(newChoiceGroup(301, QStringLiteral("Background Color"), QStringLiteral("Option1"),
+                                  colourCaptions, this, colours));
+    row->addWidget(newChoiceGroup(302, QStringLiteral("Set Program Fonts"), QStringLiteral("Option2"),
+                                  fontCaptions, this, fonts));
+
+    for (int i = 0; i < colours.size(); ++i) {
+        const BackgroundColour::ColourCode code = BackgroundColour::choices().at(std::size_t(i)).code;
+        // Each colour choice shows its colour; "Default" keeps the ordinary look.
+        if (i > 0)
+            BackgroundColour::setOwnBackground(colours.at(i), BackgroundColour::translate(code));
+        // Selected by a click or by restoring the stored states alike.
+        connect(colours.at(i), &QRadioButton::toggled, this, [this, code](bool selected) {
+            if (selected)
+                BackgroundColour::apply(window(), code);
+        });
+    }
+    for (int i = 0; i < fonts.size(); ++i) {
+        connect(fonts.at(i), &QRadioButton::toggled, this, [this, i](bool selected) {
+            if (selected)
+                ProgramFont::apply(window(), i);
+        });
+    }
+}
+
+void OptionsPage::showIn(MainWindow &window)
+{
+    QGroupBox *page = window.page(MainWindow::kOptionsPage);
+    QGroupBox *first = window.page(0);
+    if (!page || !first)
+        return;
+    page->hide();
+    page->setGeometry(first->geometry());
+    page->show();
+    page->raise();
+    window.setStatusText(3, page->title());
 }

@@ -2,7 +2,11 @@
 
 #include <QWidget>
 
-// The Options page: the background colour and the program font, one choice each.
+class MainWindow;
+
+// The Options page: the background colour (Option1) and the program font (Option2), one choice
+// each. Selecting a choice, by a click or when the stored states are restored, applies it to the
+// whole main window at once.
 class OptionsPage final : public QWidget
 {
     Q_OBJECT
@@ -10,4 +14,7 @@ class OptionsPage final : public QWidget
 public:
     // Fills `frame` (myframe(300)) and lives inside it.
     explicit OptionsPage(QWidget *frame);
+
+    // Tools > Options: the page on the rectangle of the first calculator page, in front.
+    static void showIn(MainWindow &window);
 };
