@@ -1,21 +1,392 @@
 #include "editor/EditorPage.h"
 
+#include "editor/DocxExport.h"
+#include "editor/EditorFiles.h"
+#include "editor/EditorFormatting.h"
+#include "editor/RtfWriter.h"
+#include "platform/Desktop.h"
+#include "platform/Messages.h"
+#include "shell/MainWindow.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextEdit>
 #include <QVBoxLayout>
+
+namespace {
+
+const QString kRichTextFilter = QStringLiteral("Rich Text (*.rtf)|*.rtf");
+const QString kPlainTextFilter = QStringLiteral("|Text (*.txt)|*.txt");
+
+// The shared dialog keeps one flags value for all its uses (files, fonts, colours, printing). A
+// file dialog reads two of its bits, so what a font or print use leaves behind also decides
+// whether a later plain Save asks before overwriting.
+namespace DialogFlags {
+constexpr int OverwritePrompt = 0x2;
+constexpr int HideReadOnly = 0x4;
+constexpr int PathMustExist = 0x800;
+constexpr int FileMustExist = 0x1000;
+constexpr int SaveAs = OverwritePrompt | HideReadOnly | PathMustExist;
+constexpr int Open = FileMustExist | HideReadOnly;
+constexpr int FontScreenAndPrinter = 0x3;
+constexpr int FontEffects = 0x100;
+constexpr int ColourRgbInit = 0x1;
+constexpr int PrintReturnDc = 0x100;
+constexpr int PrintNoPageNumbers = 0x8;
+constexpr int PrintSelection = 0x1;
+} // namespace DialogFlags
+
+void setDialogFlags(int flags)
+{
+    Desktop::CommonDialogState &dialog = Desktop::instance().commonDialog();
+    dialog.overwritePrompt = (flags & DialogFlags::OverwritePrompt) != 0;
+    dialog.fileMustExist = (flags & DialogFlags::FileMustExist) != 0;
+}
+
+QString arrayName(const char *name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+QString shownPath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
 
 EditorPage::EditorPage(QGroupBox *frame) : QWidget(frame)
 {
     setObjectName(QStringLiteral("EditorContent"));
     auto *frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(this);
+
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    auto *buttons = new QHBoxLayout;
+    const struct
+    {
+        const char *caption;
+        const char *menu;
+    } menuButtons[] = {{"File", "mnurtf"}, {"Edit", "mnuPopEdit"}, {"Format", "mnuPopRTformat"}};
+    for (int i = 0; i < 3; ++i) {
+        auto *button = new QPushButton(QLatin1String(menuButtons[i].caption), this);
+        button->setObjectName(arrayName("myTxtEditcmd_menu", i));
+        const char *menu = menuButtons[i].menu;
+        connect(button, &QPushButton::clicked, this, [this, menu] { popUp(menu, QCursor::pos()); });
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    column->addLayout(buttons);
+
+    m_documentLabel = new QLabel(this);
+    m_documentLabel->setObjectName(arrayName("Label2", 64));
+    // A long path must not widen the fixed-size window; it is clipped instead.
+    m_documentLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    column->addWidget(m_documentLabel);
+
+    m_text = new QTextEdit(this);
+    m_text->setObjectName(QStringLiteral("RichTextBox1"));
+    QFont font(QStringLiteral("Bookman Old Style"));
+    font.setPointSizeF(9.75);
+    font.setWeight(QFont::Light);
+    m_text->setFont(font);
+    m_text->document()->setDefaultFont(font);
+    // The right button opens the Format menu instead of the editor's own menu.
+    m_text->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_text->viewport()->installEventFilter(this);
+    column->addWidget(m_text, 1);
+
+    connect(m_text->document(), &QTextDocument::contentsChanged, this, [this] {
+        if (!m_loading)
+            m_modified = true;
+    });
+
+    // The menus exist before the pages are built.
+    m_window = qobject_cast<MainWindow *>(frame->window());
+    if (m_window)
+        connectMenus();
+}
+
+QAction *EditorPage::entry(const char *name) const
+{
+    return m_window ? m_window->menuAction(QLatin1String(name)) : nullptr;
+}
+
+void EditorPage::connectMenus()
+{
+    using namespace EditorFormatting;
+    auto on = [this](const char *name, auto &&handler) {
+        if (QAction *action = entry(name))
+            connect(action, &QAction::triggered, this, handler);
+    };
+
+    on("mnuopen", [this] { bringForwardAndOpen(); });
+
+    on("mnuRTFFLEOPN", [this] { openDocument(); });
+    on("mnuPopClse", [this] { closeDocument(); });
+    on("mnuRFSave", [this] { saveDocument(); });
+    on("mnuRTFSaveAs", [this] { saveDocumentAs(); });
+    on("mnuPopPrnt", [this] { print(); });
+    on("mnuxprToWrd", [this] { exportToWord(); });
+
+    on("mnuPopRTfntedt", [this] { chooseFont(); });
+    on("mnuPopRTcoloredit", [this] { chooseColour(); });
+    on("mnuPopcaps", [this] { makeUpperCase(*m_text); });
+    // The check marks count how often each entry was chosen; they are never read from the text.
+    for (const char *name : {"mnuPopRTboldedit", "mnuPopRTitalicedit", "mnuPopRTundrlneedit"}) {
+        if (QAction *action = entry(name)) {
+            action->setCheckable(true);
+            action->setChecked(false);
+        }
+    }
+    on("mnuPopRTboldedit", [this] { toggleBold(*m_text); });
+    on("mnuPopRTitalicedit", [this] { toggleItalic(*m_text); });
+    on("mnuPopRTundrlneedit", [this] { toggleUnderline(*m_text); });
+    on("mnuPopRTfntcut", [this] { cut(*m_text, Clipboard::Emptied); });
+    on("mnuPopRTfntcopy", [this] { copy(*m_text, Clipboard::Emptied); });
+    on("mnuPopRTfntpaste", [this] { pastePlainText(*m_text); });
+
+    on("mnuPopEDcut", [this] { cut(*m_text, Clipboard::Kept); });
+    on("mnuPOPEDcopy", [this] { copy(*m_text, Clipboard::Kept); });
+    on("mnuPopEDpaste", [this] { pastePlainText(*m_text); });
+}
+
+void EditorPage::popUp(const char *menuName, const QPoint &globalPos)
+{
+    if (QMenu *menu = m_window ? m_window->popupMenu(QLatin1String(menuName)) : nullptr)
+        menu->popup(globalPos);
+}
+
+bool EditorPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_text->viewport() && event->type() == QEvent::MouseButtonPress) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::RightButton) {
+            popUp("mnuPopRTformat", mouse->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool EditorPage::hasText() const
 {
-    return false;
+    return !m_text->document()->isEmpty();
+}
+
+void EditorPage::bringForwardAndOpen()
+{
+    if (m_window) {
+        for (int index : {MainWindow::kOptionsPage, MainWindow::kPriceListPage}) {
+            QGroupBox *page = m_window->page(index);
+            if (page && page->isVisibleTo(m_window)) {
+                page->hide();
+                page->lower();
+            }
+        }
+        QWidget *editorPage = parentWidget();
+        if (!editorPage->isVisibleTo(m_window)) {
+            editorPage->show();
+            editorPage->raise();
+            m_window->setStatusText(3, QStringLiteral("Text Editor"));
+        }
+    }
+    // The page stays in front even when the dialog is then cancelled.
+    openDocument();
+}
+
+void EditorPage::openDocument()
+{
+    Desktop &desktop = Desktop::instance();
+    Desktop::CommonDialogState &dialog = desktop.commonDialog();
+    dialog.filter = kRichTextFilter;
+    dialog.initialDir = QDir::homePath();
+    setDialogFlags(DialogFlags::Open);
+    const QString fileName = desktop.openFileName(window());
+    if (fileName.isEmpty()) {
+        Messages::show(this, QStringLiteral("No file selected"), QMessageBox::Ok, QMessageBox::NoIcon);
+        return;
+    }
+
+    // Loading a file is not an edit: what Close asks depends on typing only.
+    m_loading = true;
+    const QString failure = EditorFiles::loadRichText(fileName, m_text->document());
+    m_loading = false;
+    if (!failure.isEmpty()) {
+        // The notes and the name shown stay as they were, so the label never names a file the
+        // editor does not hold.
+        Messages::show(this,
+                       QStringLiteral("The File Could Not Be Opened.\n\n") + shownPath(fileName) +
+                           QLatin1Char('\n') + failure,
+                       QMessageBox::Ok, QMessageBox::Warning);
+        return;
+    }
+    m_documentLabel->setText(fileName);
+    m_documentName = fileName;
+}
+
+void EditorPage::closeDocument()
+{
+    if (m_modified) {
+        const auto answer = Messages::show(this, QStringLiteral("Would you like to save your changes?"),
+                                           QMessageBox::Yes | QMessageBox::No, QMessageBox::NoIcon);
+        if (answer == QMessageBox::Yes) {
+            // The dialog as the last use left it.
+            const QString fileName = Desktop::instance().saveFileName(window());
+            if (fileName.isEmpty() || !write(fileName, false))
+                return;
+            m_documentLabel->clear();
+        }
+    }
+    m_text->clear();
+    m_documentLabel->clear();
+    m_documentName.clear();
+    m_modified = false;
+}
+
+void EditorPage::saveDocument()
+{
+    if (!hasText())
+        return;
+    Desktop &desktop = Desktop::instance();
+    Desktop::CommonDialogState &dialog = desktop.commonDialog();
+    dialog.title = QStringLiteral("Save");
+    dialog.initialDir = QDir::homePath();
+    dialog.filter = kRichTextFilter;
+    const QString fileName = desktop.saveFileName(window());
+    if (!fileName.isEmpty())
+        write(fileName, false);
+}
+
+void EditorPage::saveDocumentAs()
+{
+    if (!hasText())
+        return;
+    Desktop &desktop = Desktop::instance();
+    Desktop::CommonDialogState &dialog = desktop.commonDialog();
+    dialog.fileName = m_documentName;
+    dialog.filter = kRichTextFilter;
+    setDialogFlags(DialogFlags::SaveAs);
+    const QString fileName = desktop.saveFileName(window());
+    if (!fileName.isEmpty())
+        write(fileName, true);
 }
 
 EditorPage::ExitSave EditorPage::SaveEditorOnExit()
 {
-    return ExitSave::Saved;
+    if (QWidget *editorPage = parentWidget(); editorPage && !editorPage->isVisibleTo(window()))
+        editorPage->show();
+    Desktop &desktop = Desktop::instance();
+    Desktop::CommonDialogState &dialog = desktop.commonDialog();
+    dialog.fileName = m_documentName;
+    dialog.filter = kRichTextFilter + kPlainTextFilter;
+    setDialogFlags(DialogFlags::SaveAs);
+    const QString fileName = desktop.saveFileName(window());
+    if (fileName.isEmpty())
+        return ExitSave::Cancelled;
+    return write(fileName, true) ? ExitSave::Saved : ExitSave::Failed;
+}
+
+bool EditorPage::write(const QString &fileName, bool plainTextAllowed)
+{
+    const auto format = plainTextAllowed && EditorFiles::isPlainTextName(fileName)
+                            ? EditorFiles::Format::PlainText
+                            : EditorFiles::Format::RichText;
+    const QString failure = EditorFiles::save(*m_text->document(), fileName, format);
+    if (!failure.isEmpty()) {
+        Messages::show(this,
+                       QStringLiteral("The File Could Not Be Saved.\n\n") + shownPath(fileName) +
+                           QLatin1Char('\n') + failure,
+                       QMessageBox::Ok, QMessageBox::Warning);
+        return false;
+    }
+    m_documentName = fileName;
+    return true;
+}
+
+void EditorPage::chooseFont()
+{
+    setDialogFlags(DialogFlags::FontScreenAndPrinter | DialogFlags::FontEffects);
+    const QFont seed = EditorFormatting::fontDialogSeed(EditorFormatting::selectionFormat(*m_text));
+    // A cancelled dialog changes nothing, even on a selection that mixes fonts.
+    if (const auto font = Desktop::instance().chooseFont(window(), seed))
+        EditorFormatting::applyFont(*m_text, *font);
+}
+
+void EditorPage::chooseColour()
+{
+    setDialogFlags(DialogFlags::ColourRgbInit);
+    const QColor seed = EditorFormatting::colourDialogSeed(EditorFormatting::selectionFormat(*m_text));
+    // A cancelled dialog changes nothing, even on a selection that mixes colours.
+    if (const auto colour = Desktop::instance().chooseColor(window(), seed))
+        EditorFormatting::applyColour(*m_text, *colour);
+}
+
+void EditorPage::print()
+{
+    const auto answer = Messages::show(
+        this, QStringLiteral("You Are About To Print This Information,\n\nDo You Want To Print Now?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
+    if (answer != QMessageBox::Yes || !hasText())
+        return;
+
+    Desktop &desktop = Desktop::instance();
+    const bool selection = m_text->textCursor().hasSelection();
+    desktop.commonDialog().title = QStringLiteral("Print");
+    setDialogFlags(DialogFlags::PrintReturnDc | DialogFlags::PrintNoPageNumbers |
+                   (selection ? DialogFlags::PrintSelection : 0));
+    std::unique_ptr<QPrinter> printer = desktop.defaultPrinter();
+    if (!printer)
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    const QPrinter::PrintRange range = selection ? QPrinter::Selection : QPrinter::AllPages;
+    printer->setPrintRange(range); // preselects the selection choice in the dialog
+    printer->setDocName(m_documentName.isEmpty() ? QStringLiteral("Mortarix Notes")
+                                                 : QFileInfo(m_documentName).fileName());
+    if (!desktop.choosePrinter(window(), printer.get()))
+        return;
+    // The selection when text is selected, else everything, as formatted text.
+    printer->setPrintRange(range);
+    m_text->print(printer.get());
+}
+
+void EditorPage::exportToWord()
+{
+    const auto answer =
+        Messages::show(this,
+                       QStringLiteral("You Must Have MS-Word On Your Computer To Export \n"
+                                      "This Text To A Word Document.\n\nDo You Want To Continue?"),
+                       QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
+    if (answer != QMessageBox::Yes || !hasText())
+        return;
+
+    Desktop &desktop = Desktop::instance();
+    const QString text = QString::fromUtf8(RtfWriter::writePlainText(*m_text->document()));
+    const DocxExport::Result written =
+        DocxExport::writeDocument(text, desktop.documentsFolder(), QDateTime::currentDateTime());
+    if (!written.ok()) {
+        Messages::show(this, QStringLiteral("The Text Could Not Be Exported.\n\n") + written.error,
+                       QMessageBox::Ok, QMessageBox::Warning);
+        return;
+    }
+    if (!desktop.openDocument(written.path)) {
+        // The document is on disk all the same; say where, so the work is not lost.
+        Messages::show(this,
+                       QStringLiteral("Sorry, Unable To Execute That Request.\n"
+                                      "You Do Not Have MS - Word Installed On Your Computer.\n\n"
+                                      "The text has been saved as:\n") +
+                           shownPath(written.path),
+                       QMessageBox::Ok, QMessageBox::Information);
+    }
 }

@@ -2,9 +2,16 @@
 
 #include <QWidget>
 
+class QAction;
 class QGroupBox;
+class QLabel;
+class QMenu;
+class QTextEdit;
+class MainWindow;
 
-// The Text Editor page: the user's job notes.
+// The Text Editor page: the user's job notes. Its File, Edit and Format menus are the main
+// window's pop-up menus mnurtf, mnuPopEdit and mnuPopRTformat; the page connects their entries
+// and the main window's File > Open when it is built.
 class EditorPage final : public QWidget
 {
     Q_OBJECT
@@ -22,4 +29,40 @@ public:
     // text for a ".txt" name in any case, rich text otherwise). A cancelled dialog or a failed
     // write (reported to the user) keeps the notes and tells the caller not to close.
     ExitSave SaveEditorOnExit();
+
+    // EditorModified: set by any change of the text, cleared only by Close.
+    bool isModified() const { return m_modified; }
+
+    QTextEdit *textBox() const { return m_text; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void connectMenus();
+    QAction *entry(const char *name) const;
+    void popUp(const char *menuName, const QPoint &globalPos);
+
+    // File > Open of the main window: the editor page to the front, then Open.
+    void bringForwardAndOpen();
+    void openDocument();
+    void closeDocument();
+    void saveDocument();
+    void saveDocumentAs();
+    // Writes the notes to `fileName`; a failure is reported to the user and returns false.
+    bool write(const QString &fileName, bool plainTextAllowed);
+
+    void chooseFont();
+    void chooseColour();
+
+    void print();
+    void exportToWord();
+
+    MainWindow *m_window = nullptr;
+    QTextEdit *m_text = nullptr;
+    QLabel *m_documentLabel = nullptr;
+    // The name proposed by Save As and the exit save: the file last opened or saved.
+    QString m_documentName;
+    bool m_modified = false;
+    bool m_loading = false;
 };

@@ -1,0 +1,244 @@
+#include "editor/DocxExport.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <zip.h>
+
+#include <array>
+#include <cstdio>
+
+namespace DocxExport {
+
+namespace {
+
+const char kContentTypes[] =
+    R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
+    "\n"
+    R"(<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">)"
+    R"(<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>)"
+    R"(<Default Extension="xml" ContentType="application/xml"/>)"
+    R"(<Override PartName="/word/document.xml" )"
+    R"(ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"/>)"
+    R"(</Types>)";
+
+const char kRelationships[] =
+    R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
+    "\n"
+    R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
+    R"(<Relationship Id="rId1" )"
+    R"(Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" )"
+    R"(Target="word/document.xml"/>)"
+    R"(</Relationships>)";
+
+// True for the characters XML 1.0 allows in text (the surrogate pairs are checked by the caller).
+bool allowedInXml(char16_t c)
+{
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD);
+}
+
+// The line as the runs of one paragraph: text pieces with tab marks between them.
+QString paragraph(QStringView line)
+{
+    if (line.isEmpty())
+        return QStringLiteral("<w:p/>");
+    QString runs;
+    QString text;
+    auto flushText = [&] {
+        if (!text.isEmpty())
+            runs += QStringLiteral("<w:t xml:space=\"preserve\">") + text + QStringLiteral("</w:t>");
+        text.clear();
+    };
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (c.isHighSurrogate() && i + 1 < line.size() && line.at(i + 1).isLowSurrogate()) {
+            text += c;
+            text += line.at(++i);
+            continue;
+        }
+        switch (c.unicode()) {
+        case '\t':
+            flushText();
+            runs += QStringLiteral("<w:tab/>");
+            break;
+        case '&':
+            text += QStringLiteral("&amp;");
+            break;
+        case '<':
+            text += QStringLiteral("&lt;");
+            break;
+        case '>':
+            text += QStringLiteral("&gt;");
+            break;
+        case '"':
+            text += QStringLiteral("&quot;");
+            break;
+        default:
+            if (!c.isSurrogate() && allowedInXml(c.unicode()))
+                text += c;
+        }
+    }
+    flushText();
+    if (runs.isEmpty())
+        return QStringLiteral("<w:p/>");
+    return QStringLiteral("<w:p><w:r>") + runs + QStringLiteral("</w:r></w:p>");
+}
+
+// Removes a temporary file unless it has been renamed into place.
+struct TemporaryGuard
+{
+    QString path;
+    bool kept = false;
+    ~TemporaryGuard()
+    {
+        if (!kept && !path.isEmpty())
+            QFile::remove(path);
+    }
+};
+
+} // namespace
+
+QByteArray documentXml(const QString &text)
+{
+    QString body;
+    QString normalised = text;
+    normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QList<QStringView> lines = QStringView(normalised).split(QLatin1Char('\n'));
+    for (QStringView line : lines)
+        body += paragraph(line);
+    const QString xml =
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+                       "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+                       "<w:body>") +
+        body + QStringLiteral("</w:body></w:document>");
+    return xml.toUtf8();
+}
+
+QByteArray package(const QString &text)
+{
+    const QByteArray document = documentXml(text);
+    struct Part
+    {
+        const char *name;
+        QByteArray bytes;
+    };
+    const std::array<Part, 3> parts = {{{"[Content_Types].xml", QByteArray(kContentTypes)},
+                                        {"_rels/.rels", QByteArray(kRelationships)},
+                                        {"word/document.xml", document}}};
+
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t *buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
+    if (!buffer) {
+        zip_error_fini(&error);
+        return {};
+    }
+    zip_t *archive = zip_open_from_source(buffer, ZIP_TRUNCATE, &error);
+    zip_error_fini(&error);
+    if (!archive) {
+        zip_source_free(buffer);
+        return {};
+    }
+    // The archive is written back into `buffer` when it closes; keep it to read the bytes from.
+    zip_source_keep(buffer);
+
+    bool added = true;
+    for (const Part &part : parts) {
+        zip_source_t *source =
+            zip_source_buffer(archive, part.bytes.constData(), zip_uint64_t(part.bytes.size()), 0);
+        if (!source || zip_file_add(archive, part.name, source, ZIP_FL_ENC_UTF_8) < 0) {
+            if (source)
+                zip_source_free(source);
+            added = false;
+            break;
+        }
+    }
+    if (!added || zip_close(archive) < 0) {
+        zip_discard(archive);
+        zip_source_free(buffer);
+        return {};
+    }
+
+    QByteArray bytes;
+    if (zip_source_open(buffer) == 0) {
+        zip_int64_t size = -1;
+        if (zip_source_seek(buffer, 0, SEEK_END) == 0)
+            size = zip_source_tell(buffer);
+        if (size > 0 && zip_source_seek(buffer, 0, SEEK_SET) == 0) {
+            bytes.resize(qsizetype(size));
+            if (zip_source_read(buffer, bytes.data(), zip_uint64_t(size)) != size)
+                bytes.clear();
+        }
+        zip_source_close(buffer);
+    }
+    zip_source_free(buffer);
+    return bytes;
+}
+
+QString baseName(const QDateTime &when)
+{
+    return QStringLiteral("Mortarix Notes ") + when.toString(QStringLiteral("yyyy-MM-dd HHmmss"));
+}
+
+Result writeDocument(const QString &text, const QString &folder, const QDateTime &when)
+{
+    Result result;
+    const QByteArray bytes = package(text);
+    if (bytes.isEmpty()) {
+        result.error = QStringLiteral("The document could not be put together.");
+        return result;
+    }
+
+    const QDir dir(folder);
+    if (!dir.exists()) {
+        result.error =
+            QStringLiteral("The folder \"%1\" does not exist.").arg(QDir::toNativeSeparators(folder));
+        return result;
+    }
+
+    // Written under a temporary name beside the final one, so the rename stays within one file system.
+    TemporaryGuard temporary;
+    {
+        QTemporaryFile file(dir.filePath(QStringLiteral(".Mortarix Notes XXXXXX.part")));
+        file.setAutoRemove(false);
+        if (!file.open()) {
+            result.error = QStringLiteral("No file can be written in \"%1\": %2")
+                               .arg(QDir::toNativeSeparators(folder), file.errorString());
+            return result;
+        }
+        temporary.path = file.fileName();
+        if (file.write(bytes) != bytes.size() || !file.flush()) {
+            result.error = QStringLiteral("The document could not be written: %1").arg(file.errorString());
+            return result;
+        }
+        file.close();
+    }
+
+    const QString base = dir.filePath(baseName(when));
+    // A rename never replaces an existing file, so a name taken meanwhile only moves us on.
+    for (int attempt = 1; attempt <= 1000; ++attempt) {
+        const QString target =
+            attempt == 1 ? base + QStringLiteral(".docx") : base + QStringLiteral(" (%1).docx").arg(attempt);
+        if (QFileInfo::exists(target))
+            continue;
+        if (QFile::rename(temporary.path, target)) {
+            temporary.kept = true;
+            result.path = target;
+            return result;
+        }
+        if (!QFileInfo::exists(target)) {
+            result.error = QStringLiteral("The document could not be named \"%1\".")
+                               .arg(QDir::toNativeSeparators(target));
+            return result;
+        }
+    }
+    result.error = QStringLiteral("No free name was found for the document in \"%1\".")
+                       .arg(QDir::toNativeSeparators(folder));
+    return result;
+}
+
+} // namespace DocxExport
