@@ -1,5 +1,7 @@
 #include "platform/Messages.h"
 
+#include <QKeyEvent>
+
 namespace Messages {
 
 QString applicationTitle()
@@ -7,11 +9,38 @@ QString applicationTitle()
     return QStringLiteral("Mortarix");
 }
 
+namespace {
+
+// A question answered only Yes or No has no safe way out: Escape or the close box must not
+// count as an answer (as "No" to "save your changes?" would throw the changes away).
+class AnswerRequired final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
+            return true;
+        if (event->type() == QEvent::Close && !static_cast<QMessageBox *>(watched)->clickedButton()) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
 QMessageBox::StandardButton show(QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons,
                                  QMessageBox::Icon icon, const QString &title)
 {
     QMessageBox box(icon, title, text, buttons, parent);
     box.setWindowModality(Qt::ApplicationModal);
+    AnswerRequired answerRequired;
+    if (buttons == (QMessageBox::Yes | QMessageBox::No))
+        box.installEventFilter(&answerRequired);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

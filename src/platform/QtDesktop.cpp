@@ -105,6 +105,8 @@ std::unique_ptr<QPrinter> QtDesktop::defaultPrinter()
 bool QtDesktop::choosePrinter(QWidget *parent, QPrinter *printer)
 {
     QPrintDialog dialog(printer, parent);
+    // A selection to print is offered as the range to print.
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, printer->printRange() == QPrinter::Selection);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -117,6 +117,27 @@ private slots:
         QCOMPARE(SettingsStore::get("Prices", "Price(0)"), QStringLiteral("96"));
     }
 
+    void escapeDoesNotAnswerAYesNoQuestion()
+    {
+        MainWindow window;
+        window.show();
+        bool stillOpenAfterEscape = false;
+        bool stillOpenAfterCloseBox = false;
+        auto watch = TestSupport::onNextModalWidget([&](QWidget *w) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            QVERIFY(box);
+            QTest::keyClick(box, Qt::Key_Escape);
+            stillOpenAfterEscape = box->isVisible();
+            box->close();
+            stillOpenAfterCloseBox = box->isVisible();
+            box->button(QMessageBox::No)->click();
+        });
+        QVERIFY(!window.closeWithReason(MainWindow::CloseReason::Program));
+        QVERIFY(stillOpenAfterEscape);
+        QVERIFY(stillOpenAfterCloseBox);
+        QVERIFY(window.isVisible());
+    }
+
     void everyOpenWindowClosesInOpeningOrder()
     {
         MainWindow window;
