@@ -2,6 +2,9 @@
 
 #include "calculators/CalculatorPage.h"
 
+class QLineEdit;
+class QRadioButton;
+
 // Page 5: the block calculator.
 class BlockPage final : public CalculatorPage
 {
@@ -9,4 +12,14 @@ class BlockPage final : public CalculatorPage
 
 public:
     BlockPage(QGroupBox *frame, const Workspace &workspace);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Copies the price of block size `index` into the cost-per-block field.
+    void priceSize(int index);
+
+    QList<QRadioButton *> m_sizes;
+    QLineEdit *m_price = nullptr;
 };

@@ -1,7 +1,14 @@
 #include "calculators/RebarPage.h"
 
+#include "calculators/RebarSteps.h"
+
+#include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -14,6 +21,15 @@ QRadioButton *newOption(const QString &name, const QString &caption, QWidget *pa
     return option;
 }
 
+// A caption beside its field, one row of a frame's grid.
+void addRow(QGridLayout *grid, QLabel *caption, QWidget *field)
+{
+    const int row = grid->rowCount();
+    caption->setBuddy(field);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(field, row, 1);
+}
+
 } // namespace
 
 RebarPage::RebarPage(QGroupBox *frame, const Workspace &workspace) : CalculatorPage(frame, workspace)
@@ -21,6 +37,7 @@ RebarPage::RebarPage(QGroupBox *frame, const Workspace &workspace) : CalculatorP
     // The kind selector shows one of the three stacked input frames.
     auto *selector = new QGroupBox(this);
     auto *kinds = new QHBoxLayout(selector);
+    kinds->setContentsMargins(6, 2, 6, 2);
     const QStringList kindCaptions = {QStringLiteral("Horizontal Rebar"), QStringLiteral("Verticle Rebar"),
                                       QStringLiteral("Rebar Matts")};
     const QStringList frameCaptions = {QStringLiteral("Horizontal Rebar"), QStringLiteral("Verticle Rebar"),
@@ -36,17 +53,49 @@ RebarPage::RebarPage(QGroupBox *frame, const Workspace &workspace) : CalculatorP
         connect(kind, &QRadioButton::toggled, input, &QWidget::setVisible);
         m_inputFrames.append(input);
     }
+    buildHorizontalFrame(m_inputFrames.at(0));
+    buildVerticalFrame(m_inputFrames.at(1));
+    buildMatFrame(m_inputFrames.at(2));
     selector->findChild<QRadioButton *>(QStringLiteral("rbropt_visible(0)"))->setChecked(true);
+    stackInputFrames();
 
+    QLineEdit *price = newInput(Rebar::kPricePerFoot, 5);
     auto *sizes = new QGroupBox(QStringLiteral("Select Size For Pricing"), this);
     sizes->setObjectName(QStringLiteral("RBRFrame(4)"));
-    auto *sizeRow = new QHBoxLayout(sizes);
-    const QStringList sizeCaptions = {QStringLiteral("1/2\""), QStringLiteral("5/8\""),
-                                      QStringLiteral("3/4\""), QStringLiteral("1\""),
-                                      QStringLiteral("1 1/4\"")};
-    for (int i = 0; i < 5; ++i)
-        sizeRow->addWidget(newOption(QStringLiteral("Option3(%1)").arg(i), sizeCaptions.at(i), sizes));
-    column()->addWidget(sizes);
+    auto *sizeGrid = new QGridLayout(sizes);
+    sizeGrid->setContentsMargins(6, 2, 6, 2);
+    sizeGrid->setVerticalSpacing(0);
+    const QStringList sizeCaptions = Rebar::barSizes();
+    for (int i = 0; i < sizeCaptions.size(); ++i) {
+        QRadioButton *size = newOption(QStringLiteral("Option3(%1)").arg(i), sizeCaptions.at(i), sizes);
+        sizeGrid->addWidget(size, i % 3, i / 3);
+        // Each choice prices the bar from the list, also over a typed price.
+        connect(size, &QRadioButton::clicked, this,
+                [this, price, i] { fillFromPriceList(price, Rebar::kFirstPriceEntry + i); });
+    }
+    // The sizes stand beside the total and its cost, which they price.
+    auto *pricing = new QHBoxLayout;
+    pricing->addWidget(sizes);
+    auto *totals = new QGridLayout;
+    totals->addWidget(newStepButton(QStringLiteral("MyRbrVcmd_TtLLF"), QStringLiteral("Total Lineal Feet"),
+                                    [this] {
+                                        return Rebar::totalStep(fieldText(Rebar::kHorizontalFeet),
+                                                                fieldText(Rebar::kVerticalFeet),
+                                                                fieldText(Rebar::kMatFeet));
+                                    }),
+                      0, 0);
+    totals->addWidget(newResult(Rebar::kTotalFeet), 0, 1);
+    addRow(totals, newLabel(QStringLiteral("Enter Cost Of Rebar")), price);
+    totals->addWidget(newStepButton(QStringLiteral("MyRbrVcmd_TC"), QStringLiteral("Cost Of Material"),
+                                    [this] {
+                                        return Rebar::costStep(fieldText(Rebar::kTotalFeet),
+                                                               fieldText(Rebar::kPricePerFoot));
+                                    }),
+                      2, 0);
+    totals->addWidget(newResult(Rebar::kCost), 2, 1);
+    pricing->addLayout(totals, 1);
+    column()->addLayout(pricing);
+
     column()->addStretch();
     addPostingArea(PostTarget{1,
                               3,
@@ -54,7 +103,66 @@ RebarPage::RebarPage(QGroupBox *frame, const Workspace &workspace) : CalculatorP
                               QStringLiteral("MyRbrtVtbx_TC")},
                    QStringLiteral("MyRbrRMcmd_STOS"), QStringLiteral("Send "),
                    QStringLiteral("Click \"SEND\" Button To Copy Total Cost  To The Totals Page."));
-    column()->addWidget(newMoreInfo(2, [](Qt::MouseButton) {}));
+    column()->addWidget(newMoreInfo(2, [this](Qt::MouseButton) { showNote(Rebar::note()); }));
+}
+
+void RebarPage::buildHorizontalFrame(QGroupBox *frame)
+{
+    auto *grid = new QGridLayout(frame);
+    addRow(grid, newLabel(QStringLiteral("Enter Linear Feet")), newInput(Rebar::kLinearFeet, 4));
+    addRow(grid, newLabel(QStringLiteral("Enter Qnty Of Rows")), newList(Rebar::kRows, Rebar::rowCounts()));
+    const int row = grid->rowCount();
+    grid->addWidget(newStepButton(QStringLiteral("MyRbrcmd_TQ"), QStringLiteral(" Qnty Of L.F."),
+                                  [this] {
+                                      return Rebar::horizontalStep(fieldText(Rebar::kLinearFeet),
+                                                                   fieldText(Rebar::kRows));
+                                  }),
+                    row, 0);
+    grid->addWidget(newResult(Rebar::kHorizontalFeet), row, 1);
+}
+
+void RebarPage::buildVerticalFrame(QGroupBox *frame)
+{
+    auto *grid = new QGridLayout(frame);
+    addRow(grid, newLabel(QStringLiteral("Enter On Center Dimension")),
+           newList(Rebar::kSpacing, Rebar::wallSpacings()));
+    addRow(grid, newLabel(QStringLiteral("Enter Height Of Wall")),
+           newList(Rebar::kWallHeight, Rebar::wallHeights()));
+    // A length off the list may be typed.
+    addRow(grid, newLabel(QStringLiteral("Enter Total Length Of Wall")),
+           newList(Rebar::kWallLength, Rebar::wallLengths(), true));
+    const int row = grid->rowCount();
+    grid->addWidget(newStepButton(QStringLiteral("MyRbrVcmd_QLF"), QStringLiteral("Qnty Of L.F."),
+                                  [this] {
+                                      return Rebar::verticalStep(fieldText(Rebar::kWallHeight),
+                                                                 fieldText(Rebar::kWallLength),
+                                                                 fieldText(Rebar::kSpacing));
+                                  }),
+                    row, 0);
+    grid->addWidget(newResult(Rebar::kVerticalFeet), row, 1);
+}
+
+void RebarPage::buildMatFrame(QGroupBox *frame)
+{
+    auto *grid = new QGridLayout(frame);
+    addRow(grid, newLabel(QStringLiteral("Enter Length Of Matt ")),
+           newList(Rebar::kMatLength, Rebar::matSizes()));
+    addRow(grid, newLabel(QStringLiteral("Enter Width Of Matt ")),
+           newList(Rebar::kMatWidth, Rebar::matSizes()));
+    addRow(grid, newLabel(QStringLiteral("Enter On Center Dimension")),
+           newList(Rebar::kMatSpacing, Rebar::matSpacings()));
+    // A count off the list may be typed.
+    addRow(grid, newLabel(QStringLiteral("Enter Quantity Of Matts")),
+           newList(Rebar::kMatCount, Rebar::matCounts(), true));
+    const int row = grid->rowCount();
+    grid->addWidget(newStepButton(QStringLiteral("MyRbrRMcmd_QLF"), QStringLiteral("Qnty Of L.F."),
+                                  [this] {
+                                      return Rebar::matStep(
+                                          fieldText(Rebar::kMatSpacing), fieldText(Rebar::kMatLength),
+                                          fieldText(Rebar::kMatWidth), fieldText(Rebar::kMatCount));
+                                  }),
+                    row, 0);
+    grid->addWidget(newResult(Rebar::kMatFeet), row, 1);
 }
 
 void RebarPage::stackInputFrames()

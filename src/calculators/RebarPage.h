@@ -2,7 +2,8 @@
 
 #include "calculators/CalculatorPage.h"
 
-// Page 2: the rebar calculator.
+// Page 2: the rebar calculator. A selector shows one of three stacked input frames (horizontal
+// bars, vertical bars, mats); the total adds the results of all three, shown or not.
 class RebarPage final : public CalculatorPage
 {
     Q_OBJECT
@@ -14,5 +15,9 @@ public:
     void stackInputFrames();
 
 private:
+    void buildHorizontalFrame(QGroupBox *frame);
+    void buildVerticalFrame(QGroupBox *frame);
+    void buildMatFrame(QGroupBox *frame);
+
     QList<QGroupBox *> m_inputFrames;
 };

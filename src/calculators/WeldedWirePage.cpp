@@ -1,11 +1,69 @@
 #include "calculators/WeldedWirePage.h"
 
+#include "calculators/WeldedWireSteps.h"
+#include "calculators/WireCoverageWindow.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCursor>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 WeldedWirePage::WeldedWirePage(QGroupBox *frame, const Workspace &workspace)
     : CalculatorPage(frame, workspace)
 {
+    auto *inputs = new QGroupBox(this);
+    inputs->setObjectName(QStringLiteral("myframe(13)"));
+    auto *grid = new QGridLayout(inputs);
+    auto addRow = [this, grid](const QString &label, QWidget *field) {
+        const int row = grid->rowCount();
+        QLabel *caption = newLabel(label);
+        caption->setBuddy(field);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(field, row, 1);
+    };
+    auto addStep = [grid](QPushButton *button, QLineEdit *result) {
+        const int row = grid->rowCount();
+        grid->addWidget(button, row, 0);
+        grid->addWidget(result, row, 1);
+    };
+
+    m_rollSize = newList(WeldedWire::kRollSize, WeldedWire::rollSizes());
+    QLineEdit *length = newInput(WeldedWire::kLength, 5);
+    QLineEdit *width = newInput(WeldedWire::kWidth, 5);
+    QLineEdit *price = newInput(WeldedWire::kPricePerRoll, 5);
+    addRow(QStringLiteral("Enter Size Of Wire Roll"), m_rollSize);
+    addRow(QStringLiteral("Enter Length Of Area (In Ft.)"), length);
+    addRow(QStringLiteral("Enter Width  Of Area (In Ft.)"), width);
+    addStep(newStepButton(QStringLiteral("MyFWWWcmd_TSF"), QStringLiteral("Square Feet"),
+                          [this] {
+                              return WeldedWire::areaStep(fieldText(WeldedWire::kLength),
+                                                          fieldText(WeldedWire::kWidth),
+                                                          m_rollSize->currentIndex());
+                          }),
+            newResult(WeldedWire::kArea));
+    grid->addWidget(newLabel(QStringLiteral("Sq. Ft.")), grid->rowCount() - 1, 2);
+    addRow(QStringLiteral("15% Added For OverLap And Waste"), newResult(WeldedWire::kAllowance));
+    addRow(QStringLiteral("Quantity Of Rolls  Of Wire"), newResult(WeldedWire::kRolls));
+    addRow(QStringLiteral("Enter Cost Per Roll"), price);
+    addStep(newStepButton(QStringLiteral("MYWWcmd_ToTCst"), QStringLiteral("Cost Of Material"),
+                          [this] {
+                              return WeldedWire::costStep(fieldText(WeldedWire::kRolls),
+                                                          fieldText(WeldedWire::kPricePerRoll));
+                          }),
+            newResult(WeldedWire::kCost));
+    column()->addWidget(inputs);
+
+    // Choosing a roll prices it from the list; nothing is recomputed until "Square Feet".
+    connect(m_rollSize, &QComboBox::activated, this,
+            [this, price](int position) { fillFromPriceList(price, WeldedWire::priceListEntry(position)); });
+
     column()->addStretch();
     addPostingArea(PostTarget{3,
                               5,
@@ -13,5 +71,20 @@ WeldedWirePage::WeldedWirePage(QGroupBox *frame, const Workspace &workspace)
                               QStringLiteral("MYWWtbx_TotalCost")},
                    QStringLiteral("MyFWWWcmd_SITS"), QStringLiteral("Send "),
                    QStringLiteral("Click \"SEND\" Button To Copy Total Cost  To The Totals Page."));
-    column()->addWidget(newMoreInfo(4, [](Qt::MouseButton) {}));
+    column()->addWidget(newMoreInfo(4, [this](Qt::MouseButton button) { openPopupMenu(button); }));
+
+    if (QMenu *menu = workspace.popupMenu ? workspace.popupMenu(QStringLiteral("mnuPopww")) : nullptr) {
+        if (auto *noteEntry = menu->findChild<QAction *>(QStringLiteral("mnuNote")))
+            connect(noteEntry, &QAction::triggered, this, [this] { showNote(WeldedWire::note()); });
+        if (auto *coverage = menu->findChild<QAction *>(QStringLiteral("mnuPAreaCOv")))
+            connect(coverage, &QAction::triggered, this, [this] { WireCoverageWindow::open(window()); });
+    }
+}
+
+void WeldedWirePage::openPopupMenu(Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton || !workspace().popupMenu)
+        return;
+    if (QMenu *menu = workspace().popupMenu(QStringLiteral("mnuPopww")))
+        menu->popup(QCursor::pos());
 }

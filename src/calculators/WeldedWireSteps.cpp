@@ -1,0 +1,106 @@
+#include "calculators/WeldedWireSteps.h"
+
+#include "calculators/NumberFormat.h"
+#include "calculators/Numbers.h"
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+namespace WeldedWire {
+
+namespace {
+
+// A field read as a single. A number past the single range keeps its sign as an infinity, so the
+// checks still see it in their order and the bound refuses it.
+float fieldSingle(const QString &text)
+{
+    const double value = Numbers::readNumber(text);
+    if (std::fabs(value) > FLT_MAX)
+        return value > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
+    return Numbers::toSingle(value);
+}
+
+constexpr float kBound = 10001;
+
+StepOutcome computeArea(const QString &lengthText, const QString &widthText, int rollPosition)
+{
+    // Only the texts are checked: a typed 0 passes and gives an area of 0.
+    if (lengthText.isEmpty() || widthText.isEmpty())
+        return StepOutcome::dataMissing();
+    const float length = fieldSingle(lengthText);
+    const float width = fieldSingle(widthText);
+    if (!(length < kBound) || !(width < kBound))
+        return StepOutcome::tooLarge({kArea, kAllowance, kRolls});
+
+    const float area = Numbers::toSingle(double(width) * double(length));
+    // The allowance is worked on the whole square feet, a half going to the even neighbour.
+    const float wholeArea = std::nearbyint(area);
+    const double withAllowance = double(wholeArea) * 0.15 + double(wholeArea);
+    const QString allowanceText = Numbers::formatNumber(withAllowance, Numbers::Pattern::TrimmedTwo);
+    StepOutcome outcome =
+        StepOutcome::write(kArea, Numbers::formatNumber(area, Numbers::Pattern::TrimmedTwo));
+    outcome.also(kAllowance, allowanceText);
+    if (squareFeetPerRoll(rollPosition) == 0)
+        return outcome;
+
+    // The rolls follow the allowance as displayed, two decimals and all.
+    const float shown = Numbers::toSingle(Numbers::parseLocaleNumber(allowanceText).value_or(0.0));
+    const float rolls = Numbers::toSingle(double(shown) / squareFeetPerRoll(rollPosition));
+    return outcome.also(kRolls, Numbers::formatNumber(rolls, Numbers::Pattern::TrimmedTwo));
+}
+
+StepOutcome computeCost(const QString &rollsText, const QString &priceText)
+{
+    if (priceText.isEmpty())
+        return StepOutcome::dataMissing();
+    const float rolls = fieldSingle(rollsText);
+    const float price = fieldSingle(priceText);
+    if (!(rolls <= kBound))
+        return StepOutcome::tooLarge();
+    const float cost = Numbers::toSingle(double(rolls) * double(price));
+    return StepOutcome::write(kCost, Numbers::formatCurrency(double(cost)));
+}
+
+} // namespace
+
+QStringList rollSizes()
+{
+    // The third roll is a 5-foot by 500-foot roll of 2500 square feet.
+    return {QStringLiteral("100 '"), QStringLiteral("150 '"), QStringLiteral("500 '")};
+}
+
+int squareFeetPerRoll(int position)
+{
+    static constexpr int kSquareFeet[] = {500, 750, 2500};
+    return position >= 0 && position < 3 ? kSquareFeet[position] : 0;
+}
+
+int priceListEntry(int position)
+{
+    static constexpr int kEntries[] = {5, 4, 3};
+    return position >= 0 && position < 3 ? kEntries[position] : -1;
+}
+
+StepOutcome areaStep(const QString &length, const QString &width, int rollPosition)
+{
+    return guardedStep([&] { return computeArea(length, width, rollPosition); }, {kArea, kAllowance, kRolls});
+}
+
+StepOutcome costStep(const QString &rolls, const QString &pricePerRoll)
+{
+    return guardedStep([&] { return computeCost(rolls, pricePerRoll); });
+}
+
+QString note()
+{
+    return QStringLiteral("Common Industry dimension of Welded Wire Fabric is 6\" x  6\" \n"
+                          "and has a width of 60\". It can be purchase in 100', 150' and 500' rolls.\n"
+                          " \n"
+                          " When installed, the wire is over-lapped 6 \n"
+                          " \n"
+                          "\n"
+                          " For More Information Select \" AREA COVERAGE \"\n");
+}
+
+} // namespace WeldedWire
