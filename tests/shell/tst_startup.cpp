@@ -127,7 +127,10 @@ private slots:
                 QFAIL("the splash outlived start-up");
         }
         QVERIFY(main && main->isVisible());
+        auto yes = TestSupport::answerNextMessageBox(QMessageBox::Yes);
         main->close();
+        QVERIFY(yes->shown);
+        QVERIFY(!main->isVisible());
     }
 };
 
