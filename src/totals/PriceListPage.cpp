@@ -5,6 +5,7 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -54,17 +55,22 @@ PriceListPage::PriceListPage(QWidget *frame) : QWidget(frame)
     frameLayout->setContentsMargins(4, 4, 4, 4);
     frameLayout->addWidget(this);
 
-    auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
+    // Two columns, so every group keeps its full height in the page: concrete, block and wire on
+    // the left; rebar and the brick note on the right, with Save beneath them.
+    auto *columns = new QHBoxLayout(this);
+    columns->setContentsMargins(0, 0, 0, 0);
+    auto *left = new QVBoxLayout;
+    auto *right = new QVBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
     QList<QFormLayout *> forms;
     for (const GroupInfo &info : kGroups) {
         auto *group = new QGroupBox(QString::fromLatin1(info.caption), this);
         group->setObjectName(QStringLiteral("myframe(%1)").arg(info.frame));
         auto *form = new QFormLayout(group);
-        form->setContentsMargins(6, 2, 6, 2);
-        form->setVerticalSpacing(2);
+        form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
         forms << form;
-        column->addWidget(group);
+        (info.frame <= 23 ? left : right)->addWidget(group);
     }
     for (int i = 0; i < kEntryCount; ++i) {
         auto *field = new QLineEdit(this);
@@ -81,11 +87,13 @@ PriceListPage::PriceListPage(QWidget *frame) : QWidget(frame)
         this);
     note->setWordWrap(true);
     forms.last()->addRow(note);
+    left->addStretch();
 
     auto *save = new QPushButton(QStringLiteral("Save"), this);
     save->setObjectName(QStringLiteral("MyPriceListcmd_Save"));
     connect(save, &QPushButton::clicked, this, &PriceListPage::save);
-    column->addWidget(save, 0, Qt::AlignRight);
+    right->addStretch();
+    right->addWidget(save, 0, Qt::AlignRight);
 }
 
 QString PriceListPage::entry(int index) const
