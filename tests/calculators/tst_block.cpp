@@ -1,5 +1,5 @@
 // The block calculator: count and cost with their bounds, the wall heights, sizes and note.
-#include "support/TestSupport.h"
+#include "support/CalculatorTestKit.h"
 
 #include "calculators/BlockSteps.h"
 #include "shell/MainWindow.h"
@@ -10,24 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
-
-const QString kMissing = QStringLiteral("missing");
-const QString kMaximum = QStringLiteral("maximum");
-
-// An outcome as one list: its message (empty for none), then each write as name=text.
-QStringList describe(const StepOutcome &outcome)
-{
-    using Message = StepOutcome::Message;
-    QStringList parts = {outcome.message == Message::DataMissing          ? kMissing
-                         : outcome.message == Message::MaximumCalculation ? kMaximum
-                                                                          : QString()};
-    for (const auto &[field, text] : outcome.writes)
-        parts << field + QLatin1Char('=') + text;
-    return parts;
-}
-
-} // namespace
+using namespace CalculatorTestKit;
 
 class TestBlock : public QObject
 {

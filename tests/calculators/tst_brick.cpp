@@ -1,73 +1,26 @@
 // The brick calculator: sizes and their bricks per 100 square feet, area and count, the recount on
 // another size, cost, the start hint and the note.
-#include "support/TestSupport.h"
+#include "support/CalculatorTestKit.h"
 
 #include "calculators/BrickSteps.h"
 #include "shell/MainWindow.h"
-#include "shell/SettingsStore.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
+using namespace CalculatorTestKit;
 
-const QString kMissing = QStringLiteral("missing");
-const QString kMaximum = QStringLiteral("maximum");
-
-// An outcome as one list: its message (empty for none), then each write as name=text.
-QStringList describe(const StepOutcome &outcome)
-{
-    using Message = StepOutcome::Message;
-    QStringList parts = {outcome.message == Message::DataMissing          ? kMissing
-                         : outcome.message == Message::MaximumCalculation ? kMaximum
-                                                                          : QString()};
-    for (const auto &[field, text] : outcome.writes)
-        parts << field + QLatin1Char('=') + text;
-    return parts;
-}
-
-// Picks entry `index` of a pick-only list as a user does, with the keyboard.
-void choose(QComboBox *list, int index)
-{
-    // End first, so even the entry already chosen is chosen again.
-    QTest::keyClick(list, Qt::Key_End);
-    QTest::keyClick(list, Qt::Key_Home);
-    for (int i = 0; i < index; ++i)
-        QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(list->currentIndex(), index);
-}
-
-} // namespace
-
-class TestBrick : public QObject
+class TestBrick : public QObject, private MainWindowFixture
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<MainWindow> m_window;
-
-    template <typename T> T *field(const char *name) const
-    {
-        T *widget = m_window->page(7)->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no field %s", name);
-        return widget;
-    }
-
 private slots:
-    void init()
-    {
-        QFile::remove(SettingsStore::filePath());
-        m_window = std::make_unique<MainWindow>();
-        m_window->show();
-        QTest::mouseClick(m_window->pageButton(7), Qt::LeftButton);
-    }
+    void init() { openWindowAt(7); }
 
-    void cleanup() { m_window.reset(); }
+    void cleanup() { closeWindow(); }
 
     void squareFeet_data()
     {

@@ -1,11 +1,10 @@
 // The flatwork calculator: its two steps, its fields and its page, and the slab coverage window.
-#include "support/TestSupport.h"
+#include "support/CalculatorTestKit.h"
 
 #include "calculators/ConcreteSteps.h"
 #include "calculators/FlatworkPage.h"
 #include "calculators/SlabCoverageWindow.h"
 #include "totals/PriceListPage.h"
-#include "totals/TotalsGrid.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -15,78 +14,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
+using namespace CalculatorTestKit;
 
-const QString dataMissing = QStringLiteral("Please Enter Data To Complete Calculation");
-const QString maximum =
-    QStringLiteral("This program has reached its maximum calculation.\n Please enter new values!");
-
-QString messageOf(const StepOutcome &outcome)
-{
-    switch (outcome.message) {
-    case StepOutcome::Message::DataMissing:
-        return QStringLiteral("missing");
-    case StepOutcome::Message::MaximumCalculation:
-        return QStringLiteral("maximum");
-    case StepOutcome::Message::None:
-        break;
-    }
-    return {};
-}
-
-// "field=text" for every write, in order; an emptied field shows as "field=".
-QStringList writesOf(const StepOutcome &outcome)
-{
-    QStringList writes;
-    for (const auto &[field, text] : outcome.writes)
-        writes << field + QLatin1Char('=') + text;
-    return writes;
-}
-
-} // namespace
-
-class TestFlatwork : public QObject
+class TestFlatwork : public QObject, private PageFixture<FlatworkPage>
 {
     Q_OBJECT
 
-private:
-    QWidget *m_window = nullptr;
-    PriceListPage *m_prices = nullptr;
-    FlatworkPage *m_page = nullptr;
-
-    template <class T> T *field(const char *name) const
-    {
-        T *widget = m_page->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no field %s", name);
-        return widget;
-    }
-
-    // Clicks the button and returns the text of the message it showed, or an empty text.
-    QString press(const char *button) const
-    {
-        auto seen = TestSupport::answerNextMessageBox(QMessageBox::Ok);
-        QTest::mouseClick(field<QPushButton>(button), Qt::LeftButton);
-        if (seen->shown && seen->title != QStringLiteral("Mortarix"))
-            return QStringLiteral("wrong title: ") + seen->title;
-        return seen->shown ? seen->text : QString();
-    }
-
 private slots:
-    void init()
-    {
-        m_window = new QWidget;
-        m_prices = new PriceListPage(new QGroupBox(m_window));
-        auto *grid = new TotalsGrid(m_window);
-        grid->LoadGrid();
-        Workspace workspace;
-        workspace.priceList = m_prices;
-        workspace.totals = grid;
-        m_page = new FlatworkPage(new QGroupBox(m_window), workspace);
-        m_window->show();
-    }
+    void init() { openPage(); }
 
-    void cleanup() { delete m_window; }
+    void cleanup() { closePage(); }
 
     void steps_data()
     {
@@ -238,16 +175,16 @@ private slots:
 
         // A price of 1001 empties the cost; missing data changes nothing.
         price->setText("1001");
-        QCOMPARE(press("MyFWcmd_TC"), maximum);
+        QCOMPARE(press("MyFWcmd_TC"), kMaximumText);
         QCOMPARE(field<QLineEdit>("MyFwtbx_TC")->text(), QString());
         field<QLineEdit>("MyFWtbx_Lngth")->setText("abc");
-        QCOMPARE(press("MyFWcmd_TLCY"), dataMissing);
+        QCOMPARE(press("MyFWcmd_TLCY"), kDataMissingText);
         QCOMPARE(field<QLineEdit>("MyFWtbx_TLCY")->text(), QStringLiteral("2.48"));
         QCOMPARE(field<QLineEdit>("MyFWlbl_TSFt")->text(), QStringLiteral("200."));
 
         // Past the length bound both results are emptied.
         field<QLineEdit>("MyFWtbx_Lngth")->setText("10002");
-        QCOMPARE(press("MyFWcmd_TLCY"), maximum);
+        QCOMPARE(press("MyFWcmd_TLCY"), kMaximumText);
         QCOMPARE(field<QLineEdit>("MyFWtbx_TLCY")->text(), QString());
         QCOMPARE(field<QLineEdit>("MyFWlbl_TSFt")->text(), QString());
 

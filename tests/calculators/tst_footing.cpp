@@ -1,10 +1,9 @@
 // The footing calculator: its two steps, its fields and its page.
-#include "support/TestSupport.h"
+#include "support/CalculatorTestKit.h"
 
 #include "calculators/ConcreteSteps.h"
 #include "calculators/FootingPage.h"
 #include "totals/PriceListPage.h"
-#include "totals/TotalsGrid.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,86 +12,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
+using namespace CalculatorTestKit;
 
-const QString dataMissing = QStringLiteral("Please Enter Data To Complete Calculation");
-const QString maximum =
-    QStringLiteral("This program has reached its maximum calculation.\n Please enter new values!");
-
-QString messageOf(const StepOutcome &outcome)
-{
-    switch (outcome.message) {
-    case StepOutcome::Message::DataMissing:
-        return QStringLiteral("missing");
-    case StepOutcome::Message::MaximumCalculation:
-        return QStringLiteral("maximum");
-    case StepOutcome::Message::None:
-        break;
-    }
-    return {};
-}
-
-// "field=text" for every write, in order; an emptied field shows as "field=".
-QStringList writesOf(const StepOutcome &outcome)
-{
-    QStringList writes;
-    for (const auto &[field, text] : outcome.writes)
-        writes << field + QLatin1Char('=') + text;
-    return writes;
-}
-
-} // namespace
-
-class TestFooting : public QObject
+class TestFooting : public QObject, private PageFixture<FootingPage>
 {
     Q_OBJECT
 
-private:
-    QWidget *m_window = nullptr;
-    PriceListPage *m_prices = nullptr;
-    FootingPage *m_page = nullptr;
-
-    template <class T> T *field(const char *name) const
-    {
-        T *widget = m_page->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no field %s", name);
-        return widget;
-    }
-
-    void pick(const char *list, const QString &entry) const
-    {
-        auto *combo = field<QComboBox>(list);
-        const int index = combo->findText(entry);
-        QVERIFY2(index >= 0, qPrintable(entry));
-        combo->setCurrentIndex(index);
-    }
-
-    // Clicks the button and returns the text of the message it showed, or an empty text.
-    QString press(const char *button) const
-    {
-        auto seen = TestSupport::answerNextMessageBox(QMessageBox::Ok);
-        QTest::mouseClick(field<QPushButton>(button), Qt::LeftButton);
-        if (seen->shown && seen->title != QStringLiteral("Mortarix"))
-            return QStringLiteral("wrong title: ") + seen->title;
-        return seen->shown ? seen->text : QString();
-    }
-
 private slots:
-    void init()
-    {
-        m_window = new QWidget;
-        m_prices = new PriceListPage(new QGroupBox(m_window));
-        auto *grid = new TotalsGrid(m_window);
-        grid->LoadGrid();
-        Workspace workspace;
-        workspace.priceList = m_prices;
-        workspace.totals = grid;
-        m_page = new FootingPage(new QGroupBox(m_window), workspace);
-        m_window->show();
-    }
+    void init() { openPage(); }
 
-    void cleanup() { delete m_window; }
+    void cleanup() { closePage(); }
 
     void steps_data()
     {
@@ -256,12 +185,12 @@ private slots:
 
         // Past the length bound: the volume is emptied, the cost stays.
         field<QLineEdit>("MyFNGtbx_lngth")->setText("10001.5");
-        QCOMPARE(press("MyFNGcmd_TLCY"), maximum);
+        QCOMPARE(press("MyFNGcmd_TLCY"), kMaximumText);
         QCOMPARE(field<QLineEdit>("MyFNGtbx_TLCY")->text(), QString());
         QCOMPARE(field<QLineEdit>("MyFNGtbx_TC")->text(), QStringLiteral("$279.65"));
 
         // Now the volume is missing, so the cost step changes nothing.
-        QCOMPARE(press("MyFNGcmd_TC"), dataMissing);
+        QCOMPARE(press("MyFNGcmd_TC"), kDataMissingText);
         QCOMPARE(field<QLineEdit>("MyFNGtbx_TC")->text(), QStringLiteral("$279.65"));
 
         // An empty price-list entry empties the price field.

@@ -1,10 +1,9 @@
 // The pier calculator: its two steps, its fields and its page.
-#include "support/TestSupport.h"
+#include "support/CalculatorTestKit.h"
 
 #include "calculators/ConcreteSteps.h"
 #include "calculators/PiersPage.h"
 #include "totals/PriceListPage.h"
-#include "totals/TotalsGrid.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,86 +12,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
+using namespace CalculatorTestKit;
 
-const QString dataMissing = QStringLiteral("Please Enter Data To Complete Calculation");
-const QString maximum =
-    QStringLiteral("This program has reached its maximum calculation.\n Please enter new values!");
-
-QString messageOf(const StepOutcome &outcome)
-{
-    switch (outcome.message) {
-    case StepOutcome::Message::DataMissing:
-        return QStringLiteral("missing");
-    case StepOutcome::Message::MaximumCalculation:
-        return QStringLiteral("maximum");
-    case StepOutcome::Message::None:
-        break;
-    }
-    return {};
-}
-
-// "field=text" for every write, in order; an emptied field shows as "field=".
-QStringList writesOf(const StepOutcome &outcome)
-{
-    QStringList writes;
-    for (const auto &[field, text] : outcome.writes)
-        writes << field + QLatin1Char('=') + text;
-    return writes;
-}
-
-} // namespace
-
-class TestPiers : public QObject
+class TestPiers : public QObject, private PageFixture<PiersPage>
 {
     Q_OBJECT
 
-private:
-    QWidget *m_window = nullptr;
-    PriceListPage *m_prices = nullptr;
-    PiersPage *m_page = nullptr;
-
-    template <class T> T *field(const char *name) const
-    {
-        T *widget = m_page->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no field %s", name);
-        return widget;
-    }
-
-    void pick(const char *list, const QString &entry) const
-    {
-        auto *combo = field<QComboBox>(list);
-        const int index = combo->findText(entry);
-        QVERIFY2(index >= 0, qPrintable(entry));
-        combo->setCurrentIndex(index);
-    }
-
-    // Clicks the button and returns the text of the message it showed, or an empty text.
-    QString press(const char *button) const
-    {
-        auto seen = TestSupport::answerNextMessageBox(QMessageBox::Ok);
-        QTest::mouseClick(field<QPushButton>(button), Qt::LeftButton);
-        if (seen->shown && seen->title != QStringLiteral("Mortarix"))
-            return QStringLiteral("wrong title: ") + seen->title;
-        return seen->shown ? seen->text : QString();
-    }
-
 private slots:
-    void init()
-    {
-        m_window = new QWidget;
-        m_prices = new PriceListPage(new QGroupBox(m_window));
-        auto *grid = new TotalsGrid(m_window);
-        grid->LoadGrid();
-        Workspace workspace;
-        workspace.priceList = m_prices;
-        workspace.totals = grid;
-        m_page = new PiersPage(new QGroupBox(m_window), workspace);
-        m_window->show();
-    }
+    void init() { openPage(); }
 
-    void cleanup() { delete m_window; }
+    void cleanup() { closePage(); }
 
     void steps_data()
     {
@@ -267,10 +196,10 @@ private slots:
 
         // Past the bound the cost keeps its text.
         price->setText("10002");
-        QCOMPARE(press("MYPRScmd_TC"), maximum);
+        QCOMPARE(press("MYPRScmd_TC"), kMaximumText);
         QCOMPARE(field<QLineEdit>("MyPRStbx_TCOCY")->text(), QStringLiteral("$5,900.59"));
         price->setText("$85");
-        QCOMPARE(press("MYPRScmd_TC"), dataMissing);
+        QCOMPARE(press("MYPRScmd_TC"), kDataMissingText);
         QCOMPARE(field<QLineEdit>("MyPRStbx_TCOCY")->text(), QStringLiteral("$5,900.59"));
     }
 };

@@ -1,6 +1,6 @@
 // The rebar calculator: horizontal, vertical and mat quantities, their total and its cost, and the
 // page's bar sizes, lists and note.
-#include "support/TestSupport.h"
+#include "support/CalculatorTestKit.h"
 
 #include "calculators/RebarSteps.h"
 #include "shell/MainWindow.h"
@@ -14,24 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
-
-const QString kMissing = QStringLiteral("missing");
-const QString kMaximum = QStringLiteral("maximum");
-
-// An outcome as one list: its message (empty for none), then each write as name=text.
-QStringList describe(const StepOutcome &outcome)
-{
-    using Message = StepOutcome::Message;
-    QStringList parts = {outcome.message == Message::DataMissing          ? kMissing
-                         : outcome.message == Message::MaximumCalculation ? kMaximum
-                                                                          : QString()};
-    for (const auto &[field, text] : outcome.writes)
-        parts << field + QLatin1Char('=') + text;
-    return parts;
-}
-
-} // namespace
+using namespace CalculatorTestKit;
 
 class TestRebar : public QObject
 {

@@ -1,14 +1,12 @@
 // The welded wire fabric calculator: its arithmetic, roll prices, pop-up menu and coverage window.
-#include "support/TestSupport.h"
+#include "support/CalculatorTestKit.h"
 
 #include "calculators/WeldedWireSteps.h"
 #include "shell/MainWindow.h"
-#include "shell/SettingsStore.h"
 #include "totals/PriceListPage.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,62 +14,19 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
+using namespace CalculatorTestKit;
 
-const QString kMissing = QStringLiteral("missing");
-const QString kMaximum = QStringLiteral("maximum");
-
-// An outcome as one list: its message (empty for none), then each write as name=text.
-QStringList describe(const StepOutcome &outcome)
-{
-    using Message = StepOutcome::Message;
-    QStringList parts = {outcome.message == Message::DataMissing          ? kMissing
-                         : outcome.message == Message::MaximumCalculation ? kMaximum
-                                                                          : QString()};
-    for (const auto &[field, text] : outcome.writes)
-        parts << field + QLatin1Char('=') + text;
-    return parts;
-}
-
-// Picks entry `index` of a pick-only list as a user does, with the keyboard.
-void choose(QComboBox *list, int index)
-{
-    // End first, so even the entry already chosen is chosen again.
-    QTest::keyClick(list, Qt::Key_End);
-    QTest::keyClick(list, Qt::Key_Home);
-    for (int i = 0; i < index; ++i)
-        QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(list->currentIndex(), index);
-}
-
-} // namespace
-
-class TestWeldedWire : public QObject
+class TestWeldedWire : public QObject, private MainWindowFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<MainWindow> m_window;
-
-    template <typename T> T *field(const char *name) const
-    {
-        T *widget = m_window->page(4)->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no field %s", name);
-        return widget;
-    }
     QMenu *popup() const { return m_window->popupMenu(QStringLiteral("mnuPopww")); }
 
 private slots:
-    void init()
-    {
-        QFile::remove(SettingsStore::filePath());
-        m_window = std::make_unique<MainWindow>();
-        m_window->show();
-        QTest::mouseClick(m_window->pageButton(4), Qt::LeftButton);
-    }
+    void init() { openWindowAt(4); }
 
-    void cleanup() { m_window.reset(); }
+    void cleanup() { closeWindow(); }
 
     void areaStep_data()
     {
