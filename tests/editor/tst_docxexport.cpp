@@ -6,13 +6,10 @@
 #include "editor/DocxExport.h"
 #include "shell/MainWindow.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QFile>
-#include <QPointer>
 #include <QTextCursor>
 #include <QTextEdit>
-#include <QTimer>
 #include <QXmlStreamReader>
 
 #include <zip.h>
@@ -83,43 +80,6 @@ QStringList documentsIn(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
-
-// Answers message boxes one after another with `answers`, recording what each showed.
-class MessageAnswers final : public QObject
-{
-public:
-    struct Seen
-    {
-        QString title;
-        QString text;
-        QMessageBox::Icon icon;
-        QMessageBox::StandardButtons buttons;
-    };
-
-    explicit MessageAnswers(QList<QMessageBox::StandardButton> answers) : m_answers(std::move(answers))
-    {
-        m_timer.setInterval(10);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || box == m_last || m_answers.isEmpty())
-                return;
-            m_last = box;
-            seen.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
-            if (QAbstractButton *button = box->button(m_answers.takeFirst()))
-                button->click();
-            else
-                box->reject();
-        });
-        m_timer.start();
-    }
-
-    QList<Seen> seen;
-
-private:
-    QList<QMessageBox::StandardButton> m_answers;
-    QPointer<QMessageBox> m_last;
-    QTimer m_timer;
-};
 
 } // namespace
 
@@ -350,13 +310,13 @@ private slots:
         desktop.openSucceeds = false;
         MainWindow window;
         window.findChild<QTextEdit *>(QStringLiteral("RichTextBox1"))->setPlainText(QStringLiteral("notes"));
-        MessageAnswers answers({QMessageBox::Yes, QMessageBox::Ok});
+        TestSupport::MessageAnswers answers({QMessageBox::Yes, QMessageBox::Ok});
         window.menuAction(QStringLiteral("mnuxprToWrd"))->trigger();
         QCOMPARE(answers.seen.size(), 2);
         QCOMPARE(desktop.documentsOpened.size(), 1);
         const QString path = desktop.documentsOpened.constFirst();
         QVERIFY(QFileInfo::exists(path));
-        const MessageAnswers::Seen sorry = answers.seen.constLast();
+        const TestSupport::ShownMessage sorry = answers.seen.constLast();
         QCOMPARE(sorry.text, QStringLiteral("Sorry, Unable To Execute That Request.\n"
                                             "You Do Not Have MS - Word Installed On Your Computer.\n\n"
                                             "The text has been saved as:\n") +

@@ -6,16 +6,13 @@
 #include "editor/EditorPage.h"
 #include "shell/MainWindow.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
-#include <QPointer>
 #include <QPushButton>
 #include <QTextEdit>
-#include <QTimer>
 
 namespace {
 
@@ -74,43 +71,6 @@ struct Editor
         text->setFocus();
         QTest::keyClicks(text, keys);
     }
-};
-
-// Answers message boxes one after another with `answers`, recording what each showed.
-class MessageAnswers final : public QObject
-{
-public:
-    struct Seen
-    {
-        QString title;
-        QString text;
-        QMessageBox::Icon icon;
-        QMessageBox::StandardButtons buttons;
-    };
-
-    explicit MessageAnswers(QList<QMessageBox::StandardButton> answers) : m_answers(std::move(answers))
-    {
-        m_timer.setInterval(10);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || box == m_last || m_answers.isEmpty())
-                return;
-            m_last = box;
-            seen.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
-            if (QAbstractButton *button = box->button(m_answers.takeFirst()))
-                button->click();
-            else
-                box->reject();
-        });
-        m_timer.start();
-    }
-
-    QList<Seen> seen;
-
-private:
-    QList<QMessageBox::StandardButton> m_answers;
-    QPointer<QMessageBox> m_last;
-    QTimer m_timer;
 };
 
 } // namespace
@@ -697,12 +657,13 @@ private slots:
         editor.desktop.saveAnswers.enqueue(file);
 
         const bool closing = entry == QLatin1String("mnuPopClse");
-        MessageAnswers answers(closing ? QList{QMessageBox::Yes, QMessageBox::Ok} : QList{QMessageBox::Ok});
+        TestSupport::MessageAnswers answers(closing ? QList{QMessageBox::Yes, QMessageBox::Ok}
+                                                    : QList{QMessageBox::Ok});
         editor.trigger(entry.toLatin1().constData());
         QCOMPARE(answers.seen.size(), closing ? 2 : 1);
         if (closing)
             QCOMPARE(answers.seen.constFirst().text, QStringLiteral("Would you like to save your changes?"));
-        const MessageAnswers::Seen failure = answers.seen.constLast();
+        const TestSupport::ShownMessage failure = answers.seen.constLast();
         const QString heading = QStringLiteral("The File Could Not Be Saved.\n\n") + file + QLatin1Char('\n');
         QVERIFY2(failure.text.startsWith(heading), qPrintable(failure.text));
         QVERIFY2(failure.text.size() > heading.size(), "the reason is given");

@@ -6,53 +6,13 @@
 #include "editor/EditorPage.h"
 #include "shell/MainWindow.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPointer>
 #include <QTextEdit>
-#include <QTimer>
 
 namespace {
-
-// Answers message boxes one after another with `answers`, recording what each showed.
-class MessageAnswers final : public QObject
-{
-public:
-    struct Seen
-    {
-        QString title;
-        QString text;
-        QMessageBox::Icon icon;
-        QMessageBox::StandardButtons buttons;
-    };
-
-    explicit MessageAnswers(QList<QMessageBox::StandardButton> answers) : m_answers(std::move(answers))
-    {
-        m_timer.setInterval(10);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || box == m_last || m_answers.isEmpty())
-                return;
-            m_last = box;
-            seen.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
-            if (QAbstractButton *button = box->button(m_answers.takeFirst()))
-                button->click();
-            else
-                box->reject();
-        });
-        m_timer.start();
-    }
-
-    QList<Seen> seen;
-
-private:
-    QList<QMessageBox::StandardButton> m_answers;
-    QPointer<QMessageBox> m_last;
-    QTimer m_timer;
-};
 
 QByteArray readFile(const QString &path)
 {
@@ -112,7 +72,7 @@ private slots:
         const QString file = saveAs.isEmpty() ? QString() : folder.filePath(saveAs);
         desktop.saveAnswers.enqueue(file);
 
-        MessageAnswers answers({answer});
+        TestSupport::MessageAnswers answers({answer});
         if (how == QLatin1String("close box"))
             window.close();
         else
@@ -167,11 +127,11 @@ private slots:
         QVERIFY(QDir().mkpath(target));
         desktop.saveAnswers.enqueue(target);
 
-        MessageAnswers answers({QMessageBox::Yes, QMessageBox::Ok});
+        TestSupport::MessageAnswers answers({QMessageBox::Yes, QMessageBox::Ok});
         window.close();
         QCOMPARE(answers.seen.size(), 2);
         QCOMPARE(answers.seen.at(0).text, kSaveQuestion);
-        const MessageAnswers::Seen failure = answers.seen.at(1);
+        const TestSupport::ShownMessage failure = answers.seen.at(1);
         QVERIFY2(failure.text.startsWith(QStringLiteral("The File Could Not Be Saved.\n\n") + target + u'\n'),
                  qPrintable(failure.text));
         QCOMPARE(failure.icon, QMessageBox::Warning);
@@ -182,7 +142,7 @@ private slots:
         // The user can then save elsewhere and leave.
         const QString elsewhere = folder.filePath(QStringLiteral("notes.txt"));
         desktop.saveAnswers.enqueue(elsewhere);
-        MessageAnswers again({QMessageBox::Yes});
+        TestSupport::MessageAnswers again({QMessageBox::Yes});
         window.close();
         QCOMPARE(again.seen.size(), 1);
         QVERIFY(!window.isVisible());
@@ -207,7 +167,7 @@ private slots:
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("Label2(64)"))->text(), opened);
         desktop.commonDialog().fileName = QStringLiteral("something else.rtf");
 
-        MessageAnswers answers({QMessageBox::Yes});
+        TestSupport::MessageAnswers answers({QMessageBox::Yes});
         window.close(); // save dialog cancelled: the window stays
         QCOMPARE(answers.seen.size(), 1);
         QCOMPARE(desktop.saveSeen.size(), 1);
@@ -221,7 +181,7 @@ private slots:
         MainWindow window;
         window.show();
         QVERIFY(!window.editor()->hasText());
-        MessageAnswers answers({QMessageBox::No});
+        TestSupport::MessageAnswers answers({QMessageBox::No});
         window.close();
         QCOMPARE(answers.seen.size(), 1);
         QCOMPARE(answers.seen.constFirst().text, QStringLiteral("Do you really want to close the form?"));

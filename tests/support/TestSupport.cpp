@@ -77,4 +77,21 @@ std::shared_ptr<SeenMessage> answerNextMessageBox(QMessageBox::StandardButton an
     return seen;
 }
 
+MessageAnswers::MessageAnswers(QList<QMessageBox::StandardButton> answers) : m_answers(std::move(answers))
+{
+    m_timer.setInterval(10);
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || box == m_last || m_answers.isEmpty())
+            return;
+        m_last = box;
+        seen.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+        if (QAbstractButton *button = box->button(m_answers.takeFirst()))
+            button->click();
+        else
+            box->reject();
+    });
+    m_timer.start();
+}
+
 } // namespace TestSupport

@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QList>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -43,6 +46,31 @@ struct SeenMessage
 // Runs `action` on the next modal widget of any kind (a dialog, a window) once it appears, as long
 // as the returned watch is kept alive.
 [[nodiscard]] ModalWatch onNextModalWidget(std::function<void(QWidget *)> action, int timeoutMs = 5000);
+
+// What one of a run of message boxes showed.
+struct ShownMessage
+{
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+};
+
+// Answers message boxes one after another while alive, the n-th with answers[n], and records what
+// each showed. Another modal window in front (the dialog a box comes from) is passed over; boxes
+// beyond the last answer are left alone.
+class MessageAnswers final : public QObject
+{
+public:
+    explicit MessageAnswers(QList<QMessageBox::StandardButton> answers);
+
+    QList<ShownMessage> seen;
+
+private:
+    QList<QMessageBox::StandardButton> m_answers;
+    QPointer<QMessageBox> m_last;
+    QTimer m_timer;
+};
 
 } // namespace TestSupport
 

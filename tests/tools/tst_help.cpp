@@ -19,56 +19,6 @@
 
 namespace {
 
-struct SeenBox
-{
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-};
-
-// Answers message boxes that follow one another, the n-th with answers[n], and records them.
-struct BoxesInTurn
-{
-    QList<QMessageBox::StandardButton> answers;
-    QList<SeenBox> seen;
-    TestSupport::ModalWatch watch;
-};
-
-void watchNextBox(const std::shared_ptr<BoxesInTurn> &turn)
-{
-    std::weak_ptr<BoxesInTurn> weak = turn;
-    turn->watch = TestSupport::onNextModalWidget([weak](QWidget *widget) {
-        auto turn = weak.lock();
-        if (!turn)
-            return;
-        auto *box = qobject_cast<QMessageBox *>(widget);
-        if (!box) {
-            // Another window is in front (the about box); the box is still to come.
-            watchNextBox(turn);
-            return;
-        }
-        turn->seen.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
-        const QMessageBox::StandardButton answer =
-            turn->answers.value(turn->seen.size() - 1, QMessageBox::Cancel);
-        // The next box can only come once this one is answered.
-        if (turn->seen.size() < turn->answers.size())
-            watchNextBox(turn);
-        if (QAbstractButton *button = box->button(answer))
-            button->click();
-        else
-            box->reject();
-    });
-}
-
-[[nodiscard]] std::shared_ptr<BoxesInTurn> answerInTurn(const QList<QMessageBox::StandardButton> &answers)
-{
-    auto turn = std::make_shared<BoxesInTurn>();
-    turn->answers = answers;
-    watchNextBox(turn);
-    return turn;
-}
-
 // Runs `inside` on the next modal window, then closes it if it is still open, so a failed check
 // never leaves a test waiting.
 [[nodiscard]] TestSupport::ModalWatch inNextWindow(std::function<void(QDialog *)> inside)
@@ -314,12 +264,12 @@ private slots:
         QFrame::Shape releasedShape = QFrame::Box;
         bool askedBeforeRelease = true;
         bool closedAfterQuestion = false;
-        std::shared_ptr<BoxesInTurn> boxes;
+        std::unique_ptr<TestSupport::MessageAnswers> boxes;
         auto watch = inNextWindow([&](QDialog *about) {
             auto *link = about->findChild<QLabel *>(QStringLiteral("Label1"));
             if (!link)
                 return;
-            boxes = answerInTurn({answer});
+            boxes = std::make_unique<TestSupport::MessageAnswers>(QList{answer});
             QTest::mousePress(link, Qt::LeftButton);
             pressedShape = link->frameShape();
             QTest::qWait(50);
@@ -360,16 +310,16 @@ private slots:
         MainWindow window;
         window.show();
         QLabel *link = window.findChild<StartPage *>()->link();
-        auto boxes = answerInTurn({answer});
+        TestSupport::MessageAnswers boxes({answer});
         QTest::mousePress(link, Qt::LeftButton);
         QCOMPARE(link->frameShape(), QFrame::Box);
-        QVERIFY(boxes->seen.isEmpty());
+        QVERIFY(boxes.seen.isEmpty());
         QTest::mouseRelease(link, Qt::LeftButton);
         QCOMPARE(link->frameShape(), QFrame::NoFrame);
-        QCOMPARE(boxes->seen.size(), 1);
-        QCOMPARE(boxes->seen.first().text, kLinkQuestion);
-        QCOMPARE(boxes->seen.first().icon, QMessageBox::Information);
-        QCOMPARE(boxes->seen.first().buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(boxes.seen.size(), 1);
+        QCOMPARE(boxes.seen.first().text, kLinkQuestion);
+        QCOMPARE(boxes.seen.first().icon, QMessageBox::Information);
+        QCOMPARE(boxes.seen.first().buttons, QMessageBox::Ok | QMessageBox::Cancel);
         if (!opens) {
             QVERIFY(desktop.urlsOpened.isEmpty());
             return;
@@ -396,13 +346,13 @@ private slots:
         FakeDesktop desktop;
         MainWindow window;
         window.show();
-        auto boxes = answerInTurn({answer});
+        TestSupport::MessageAnswers boxes({answer});
         window.menuAction(QStringLiteral("mnuMortarixWeb"))->trigger();
-        QCOMPARE(boxes->seen.size(), 1);
-        QCOMPARE(boxes->seen.first().text, kHelpQuestion);
-        QCOMPARE(boxes->seen.first().title, QStringLiteral("Mortarix"));
-        QCOMPARE(boxes->seen.first().icon, QMessageBox::Information);
-        QCOMPARE(boxes->seen.first().buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(boxes.seen.size(), 1);
+        QCOMPARE(boxes.seen.first().text, kHelpQuestion);
+        QCOMPARE(boxes.seen.first().title, QStringLiteral("Mortarix"));
+        QCOMPARE(boxes.seen.first().icon, QMessageBox::Information);
+        QCOMPARE(boxes.seen.first().buttons, QMessageBox::Ok | QMessageBox::Cancel);
         QCOMPARE(desktop.urlsOpened, opened);
         // No window is left behind.
         QVERIFY(!window.findChild<QDialog *>());
@@ -422,7 +372,7 @@ private slots:
         desktop.openSucceeds = false;
         MainWindow window;
         window.show();
-        auto boxes = answerInTurn({QMessageBox::Ok, QMessageBox::Ok});
+        TestSupport::MessageAnswers boxes({QMessageBox::Ok, QMessageBox::Ok});
         if (trigger == QLatin1String("start page")) {
             QLabel *link = window.findChild<StartPage *>()->link();
             QTest::mouseClick(link, Qt::LeftButton);
@@ -430,11 +380,11 @@ private slots:
             window.menuAction(trigger)->trigger();
         }
         QCOMPARE(desktop.urlsOpened.size(), 1);
-        QCOMPARE(boxes->seen.size(), 2);
-        QCOMPARE(boxes->seen.at(1).text, QStringLiteral("Unable to open URL. Install browser first!"));
-        QCOMPARE(boxes->seen.at(1).title, QStringLiteral("Mortarix"));
-        QCOMPARE(boxes->seen.at(1).icon, QMessageBox::NoIcon);
-        QCOMPARE(boxes->seen.at(1).buttons, QMessageBox::Ok);
+        QCOMPARE(boxes.seen.size(), 2);
+        QCOMPARE(boxes.seen.at(1).text, QStringLiteral("Unable to open URL. Install browser first!"));
+        QCOMPARE(boxes.seen.at(1).title, QStringLiteral("Mortarix"));
+        QCOMPARE(boxes.seen.at(1).icon, QMessageBox::NoIcon);
+        QCOMPARE(boxes.seen.at(1).buttons, QMessageBox::Ok);
     }
 
     void systemInformation_data()
@@ -458,10 +408,10 @@ private slots:
             desktop.programs.insert(name, QStringLiteral("/usr/bin/") + name);
         MainWindow window;
         window.show();
-        std::shared_ptr<BoxesInTurn> boxes;
+        std::unique_ptr<TestSupport::MessageAnswers> boxes;
         bool stillOpen = false;
         auto watch = inNextWindow([&](QDialog *about) {
-            boxes = answerInTurn({QMessageBox::Ok});
+            boxes = std::make_unique<TestSupport::MessageAnswers>(QList{QMessageBox::Ok});
             if (auto *button = about->findChild<QPushButton *>(QStringLiteral("cmdSysInfo")))
                 QTest::mouseClick(button, Qt::LeftButton);
             QTest::qWait(50);

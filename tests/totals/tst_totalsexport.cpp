@@ -145,7 +145,7 @@ private:
     static QString exportNow(MainWindow &window, FakeDesktop &desktop)
     {
         const qsizetype before = desktop.documentsOpened.size();
-        MessageScript answers({QMessageBox::Yes});
+        TestSupport::MessageAnswers answers({QMessageBox::Yes});
         QTest::mouseClick(button(window, "MyGRIDcmd_xprt"), Qt::LeftButton);
         if (answers.seen.size() != 1 || desktop.documentsOpened.size() != before + 1)
             return {};
@@ -304,7 +304,7 @@ private slots:
         FakeDesktop desktop;
         MainWindow window;
         window.show();
-        MessageScript answers({answer});
+        TestSupport::MessageAnswers answers({answer});
         QTest::mouseClick(button(window, "MyGRIDcmd_xprt"), Qt::LeftButton);
         QCOMPARE(answers.seen.size(), 1);
         QCOMPARE(answers.seen.at(0).text, kExportQuestion);
@@ -384,13 +384,13 @@ private slots:
         desktop.openSucceeds = false;
         MainWindow window;
         window.show();
-        MessageScript answers({QMessageBox::Yes, QMessageBox::Ok});
+        TestSupport::MessageAnswers answers({QMessageBox::Yes, QMessageBox::Ok});
         QTest::mouseClick(button(window, "MyGRIDcmd_xprt"), Qt::LeftButton);
         QTRY_COMPARE(answers.seen.size(), 2);
         QCOMPARE(desktop.documentsOpened.size(), 1);
         const QString path = desktop.documentsOpened.first();
         QVERIFY(QFileInfo::exists(path));
-        const Shown sorry = answers.seen.at(1);
+        const TestSupport::ShownMessage sorry = answers.seen.at(1);
         QCOMPARE(sorry.title, QStringLiteral("Mortarix"));
         QCOMPARE(sorry.icon, QMessageBox::Information);
         QCOMPARE(sorry.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
@@ -411,7 +411,7 @@ private slots:
 
         MainWindow window;
         window.show();
-        MessageScript answers({QMessageBox::Yes, QMessageBox::Ok});
+        TestSupport::MessageAnswers answers({QMessageBox::Yes, QMessageBox::Ok});
         QTest::mouseClick(button(window, "MyGRIDcmd_xprt"), Qt::LeftButton);
         QTRY_COMPARE(answers.seen.size(), 2);
         QVERIFY(answers.seen.at(1).text.startsWith(QStringLiteral("The Grid Could Not Be Exported.\n\n")));

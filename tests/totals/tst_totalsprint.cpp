@@ -124,7 +124,7 @@ private slots:
         window.show();
         post(window, {{6, "100", "$1,234.50"}, {1, "$0.10", "$0.20"}});
         TotalsTestKit::clickTotals(window);
-        MessageScript answers({QMessageBox::Ok});
+        TestSupport::MessageAnswers answers({QMessageBox::Ok});
         QTest::mouseClick(button(window, "MYTotalscmd_Print"), Qt::LeftButton);
 
         QCOMPARE(answers.seen.size(), 1);
@@ -159,7 +159,7 @@ private slots:
         window.show();
         post(window, {{6, "100", "$1,234.50"}});
         TotalsTestKit::clickTotals(window);
-        MessageScript answers({QMessageBox::Ok});
+        TestSupport::MessageAnswers answers({QMessageBox::Ok});
         QTest::mouseClick(button(window, "MYTotalscmd_Print"), Qt::LeftButton);
         QCOMPARE(answers.seen.size(), 1);
 
@@ -231,7 +231,7 @@ private slots:
 
         MainWindow window;
         window.show();
-        MessageScript answers({answer});
+        TestSupport::MessageAnswers answers({answer});
         QTest::mouseClick(button(window, "MYTotalscmd_Print"), Qt::LeftButton);
         QCOMPARE(answers.seen.size(), 1);
         QCOMPARE(answers.seen.at(0).text, kPrintQuestion);
@@ -250,11 +250,11 @@ private slots:
         desktop.makeDefaultPrinter = pdfPrinter(pdf, &made);
         MainWindow window;
         window.show();
-        MessageScript answers({QMessageBox::Ok, QMessageBox::Ok});
+        TestSupport::MessageAnswers answers({QMessageBox::Ok, QMessageBox::Ok});
         QTest::mouseClick(button(window, "MYTotalscmd_Print"), Qt::LeftButton);
         QTRY_COMPARE(answers.seen.size(), 2);
         QCOMPARE(made, 1);
-        const Shown failure = answers.seen.at(1);
+        const TestSupport::ShownMessage failure = answers.seen.at(1);
         QVERIFY2(failure.text.startsWith(QStringLiteral("The Grid Could Not Be Printed.")),
                  qPrintable(failure.text));
         QVERIFY(failure.text.contains(QDir::toNativeSeparators(pdf)));
