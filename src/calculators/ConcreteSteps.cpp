@@ -1,5 +1,7 @@
 #include "calculators/ConcreteSteps.h"
 
+#include <cmath>
+
 #include "calculators/NumberFormat.h"
 #include "calculators/Numbers.h"
 
@@ -180,14 +182,12 @@ StepOutcome flatworkCost(const QString &price, const QString &volume)
 
 std::optional<QString> slabCoverage(const QString &thickness)
 {
-    try {
-        const std::int16_t t = Numbers::readWhole16(thickness);
-        if (t > 0)
-            return Numbers::plainText(CoverageAtOneInch / t);
-    } catch (const Numbers::NumberOverflow &) {
-        // No thickness the list offers gets here; an absurd one counts as none.
-    }
-    return std::nullopt;
+    // The thickness counts as chosen, halves included: 3.5 inches covers 92.57 square feet a
+    // yard, not the 81 of a 4-inch slab.
+    const double t = Numbers::readNumber(thickness);
+    if (!(t > 0) || !std::isfinite(t))
+        return std::nullopt;
+    return Numbers::plainText(CoverageAtOneInch / t);
 }
 
 } // namespace ConcreteSteps

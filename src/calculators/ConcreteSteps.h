@@ -42,8 +42,8 @@ StepOutcome pierCost(const QString &price, const QString &volume);
 StepOutcome flatworkVolume(const QString &thickness, const QString &length, const QString &width);
 StepOutcome flatworkCost(const QString &price, const QString &volume);
 
-// The square feet one cubic yard covers at the thickness text (inches, rounded to a whole
-// number), or nothing when that is not a positive thickness.
+// The square feet one cubic yard covers at the thickness text (inches), or nothing when that is
+// not a positive thickness.
 std::optional<QString> slabCoverage(const QString &thickness);
 
 } // namespace ConcreteSteps

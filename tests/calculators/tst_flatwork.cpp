@@ -204,14 +204,14 @@ private slots:
                            << "162";
         QTest::newRow("3") << "3\""
                            << "108";
-        QTest::newRow("3.5 counts as 4") << "3.5\""
-                                         << "81";
+        QTest::newRow("3.5 counts as chosen") << "3.5\""
+                                              << "92.5714285714286";
         QTest::newRow("4") << "4\""
                            << "81";
         QTest::newRow("5") << "5\""
                            << "64.8";
-        QTest::newRow("5.5 counts as 6") << "5.5\""
-                                         << "54";
+        QTest::newRow("5.5 counts as chosen") << "5.5\""
+                                              << "58.9090909090909";
         QTest::newRow("6") << "6\""
                            << "54";
         QTest::newRow("7") << "7\""
@@ -259,7 +259,11 @@ private slots:
         QCOMPARE(seen->title, QStringLiteral("Mortarix"));
         QCOMPARE(seen->icon, QMessageBox::Warning);
         QCOMPARE(total->text(), QStringLiteral("81")); // the display keeps its text
-        QVERIFY(!ConcreteSteps::slabCoverage(QStringLiteral("0.4\"")).has_value());
+        QVERIFY(!ConcreteSteps::slabCoverage(QStringLiteral("0\"")).has_value());
+        QVERIFY(!ConcreteSteps::slabCoverage(QStringLiteral("-2\"")).has_value());
+        QVERIFY(!ConcreteSteps::slabCoverage(QStringLiteral("1E999")).has_value());
+        QCOMPARE(ConcreteSteps::slabCoverage(QStringLiteral("0.5\"")).value_or(QString()),
+                 QStringLiteral("648"));
     }
 
     void coverageWindowOpensModalAndCloses()
