@@ -67,7 +67,9 @@ void TotalsGrid::setCell(int row, int column, const QString &text)
         }
         setItem(row, column, entry);
     }
-    entry->setText(text);
+    // Every page switch rewrites the whole grid; an unchanged cell costs no repaint.
+    if (entry->text() != text)
+        entry->setText(text);
 }
 
 void TotalsGrid::LoadGrid()
