@@ -3,23 +3,11 @@
 #include "calculators/NumberFormat.h"
 #include "calculators/Numbers.h"
 
-#include <cfloat>
 #include <cmath>
-#include <limits>
 
 namespace Block {
 
 namespace {
-
-// A field read as a single. A number past the single range keeps its sign as an infinity, so the
-// checks still see it in their order and the bound refuses it.
-float fieldSingle(const QString &text)
-{
-    const double value = Numbers::readNumber(text);
-    if (std::fabs(value) > FLT_MAX)
-        return value > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
-    return Numbers::toSingle(value);
-}
 
 // The whole courses of a wall `height` feet high, a half going to the even neighbour.
 double courses(float height)
@@ -29,8 +17,8 @@ double courses(float height)
 
 StepOutcome computeQuantity(const QString &heightText, const QString &lengthText)
 {
-    const float length = fieldSingle(lengthText);
-    const float height = fieldSingle(heightText);
+    const float length = Numbers::readSingleOrInfinity(lengthText);
+    const float height = Numbers::readSingleOrInfinity(heightText);
     if (!(height > 0) || !(length > 0))
         return StepOutcome::dataMissing();
     if (height >= 10001 || length >= 10001)
@@ -43,8 +31,8 @@ StepOutcome computeQuantity(const QString &heightText, const QString &lengthText
 
 StepOutcome computeCost(const QString &quantityText, const QString &priceText)
 {
-    const float price = fieldSingle(priceText);
-    const float count = fieldSingle(quantityText);
+    const float price = Numbers::readSingleOrInfinity(priceText);
+    const float count = Numbers::readSingleOrInfinity(quantityText);
     if (!(count > 0) || !(price > 0))
         return StepOutcome::dataMissing();
     if (price > 300001 || count > 300001)

@@ -3,24 +3,11 @@
 #include "calculators/NumberFormat.h"
 #include "calculators/Numbers.h"
 
-#include <cfloat>
-#include <cmath>
 #include <iterator>
-#include <limits>
 
 namespace Brick {
 
 namespace {
-
-// A field read as a single. A number past the single range keeps its sign as an infinity, so the
-// checks still see it in their order and the bound refuses it.
-float fieldSingle(const QString &text)
-{
-    const double value = Numbers::readNumber(text);
-    if (std::fabs(value) > FLT_MAX)
-        return value > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
-    return Numbers::toSingle(value);
-}
 
 struct BrickSize
 {
@@ -44,9 +31,9 @@ float bricksOn(float perHundred, float area)
 StepOutcome computeSquareFeet(const QString &lengthText, const QString &heightText,
                               const QString &perHundredText)
 {
-    const float length = fieldSingle(lengthText);
-    const float height = fieldSingle(heightText);
-    const float perHundred = fieldSingle(perHundredText);
+    const float length = Numbers::readSingleOrInfinity(lengthText);
+    const float height = Numbers::readSingleOrInfinity(heightText);
+    const float perHundred = Numbers::readSingleOrInfinity(perHundredText);
     // The bound comes first here; a refused length is taken out of its box.
     if (length >= 10001)
         return StepOutcome::tooLarge({kWallLength});
@@ -62,15 +49,15 @@ StepOutcome computeRecount(const QString &perHundredText, const QString &areaTex
 {
     if (areaText.isEmpty())
         return {};
-    const float perHundred = fieldSingle(perHundredText);
-    const float area = fieldSingle(areaText);
+    const float perHundred = Numbers::readSingleOrInfinity(perHundredText);
+    const float area = Numbers::readSingleOrInfinity(areaText);
     return StepOutcome::write(kCount, Numbers::plainText(bricksOn(perHundred, area)));
 }
 
 StepOutcome computeCost(const QString &countText, const QString &priceText)
 {
-    const float count = fieldSingle(countText);
-    const float price = fieldSingle(priceText);
+    const float count = Numbers::readSingleOrInfinity(countText);
+    const float price = Numbers::readSingleOrInfinity(priceText);
     if (!(price > 0))
         return StepOutcome::dataMissing();
     const float cost = Numbers::toSingle(double(price) * count);

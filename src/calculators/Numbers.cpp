@@ -345,6 +345,14 @@ float readSingle(QStringView text)
     return toSingle(readNumber(text));
 }
 
+float readSingleOrInfinity(QStringView text)
+{
+    const double value = readNumber(text);
+    if (std::fabs(value) > FLT_MAX)
+        return value > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
+    return toSingle(value);
+}
+
 std::int16_t readWhole16(QStringView text)
 {
     return toWhole16(readNumber(text));

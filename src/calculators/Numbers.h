@@ -71,6 +71,9 @@ std::int32_t multiplyWhole32(std::int32_t a, std::int32_t b);
 
 // readNumber followed by the conversion into a kind, as most calculator inputs are read.
 float readSingle(QStringView text);
+// readNumber into a single without throwing: a number past the single range keeps its sign as an
+// infinity, so a step's checks still see it in their order and its bound refuses it.
+float readSingleOrInfinity(QStringView text);
 std::int16_t readWhole16(QStringView text);
 std::int32_t readWhole32(QStringView text);
 Currency readCurrency(QStringView text);

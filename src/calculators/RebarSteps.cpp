@@ -3,23 +3,9 @@
 #include "calculators/NumberFormat.h"
 #include "calculators/Numbers.h"
 
-#include <cfloat>
-#include <cmath>
-#include <limits>
-
 namespace Rebar {
 
 namespace {
-
-// A field read as a single. A number past the single range keeps its sign as an infinity, so the
-// checks still see it in their order and the bound refuses it.
-float fieldSingle(const QString &text)
-{
-    const double value = Numbers::readNumber(text);
-    if (std::fabs(value) > FLT_MAX)
-        return value > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
-    return Numbers::toSingle(value);
-}
 
 // A result box read back: its digit grouping is skipped, so 1,600.00 counts as 1600.
 float resultSingle(QString text)
@@ -27,7 +13,7 @@ float resultSingle(QString text)
     const QString group = Numbers::numberLocale().groupSeparator();
     if (!group.isEmpty())
         text.remove(group);
-    return fieldSingle(text);
+    return Numbers::readSingleOrInfinity(text);
 }
 
 QStringList withMark(const QList<int> &values, const QString &mark)
@@ -43,8 +29,8 @@ const QString kInches = QStringLiteral("\"");
 
 StepOutcome computeHorizontal(const QString &linearFeetText, const QString &rowsText)
 {
-    const float feet = fieldSingle(linearFeetText);
-    const float rows = fieldSingle(rowsText);
+    const float feet = Numbers::readSingleOrInfinity(linearFeetText);
+    const float rows = Numbers::readSingleOrInfinity(rowsText);
     if (!(feet > 0))
         return StepOutcome::dataMissing();
     if (!(feet < 10001))
@@ -55,9 +41,9 @@ StepOutcome computeHorizontal(const QString &linearFeetText, const QString &rows
 
 StepOutcome computeVertical(const QString &heightText, const QString &lengthText, const QString &spacingText)
 {
-    const float height = fieldSingle(heightText);
-    const float length = fieldSingle(lengthText);
-    const float spacing = fieldSingle(spacingText);
+    const float height = Numbers::readSingleOrInfinity(heightText);
+    const float length = Numbers::readSingleOrInfinity(lengthText);
+    const float spacing = Numbers::readSingleOrInfinity(spacingText);
     if (!(height > 0) || !(length > 0) || !(spacing > 0))
         return StepOutcome::dataMissing();
     if (height > 10001 || length > 10001 || spacing > 10001)
@@ -70,10 +56,10 @@ StepOutcome computeVertical(const QString &heightText, const QString &lengthText
 StepOutcome computeMats(const QString &spacingText, const QString &lengthText, const QString &widthText,
                         const QString &countText)
 {
-    const float spacing = fieldSingle(spacingText);
-    const float length = fieldSingle(lengthText);
-    const float width = fieldSingle(widthText);
-    const float count = fieldSingle(countText);
+    const float spacing = Numbers::readSingleOrInfinity(spacingText);
+    const float length = Numbers::readSingleOrInfinity(lengthText);
+    const float width = Numbers::readSingleOrInfinity(widthText);
+    const float count = Numbers::readSingleOrInfinity(countText);
     if (!(spacing > 0) || !(length > 0) || !(width > 0) || !(count > 0))
         return StepOutcome::dataMissing();
     if (count > 30)
@@ -104,8 +90,8 @@ StepOutcome computeCost(const QString &totalText, const QString &priceText)
     // An empty or zero total is priced, to nothing.
     if (priceText.isEmpty())
         return StepOutcome::dataMissing();
-    const float total = fieldSingle(totalText);
-    const float price = fieldSingle(priceText);
+    const float total = Numbers::readSingleOrInfinity(totalText);
+    const float price = Numbers::readSingleOrInfinity(priceText);
     if (total > 110001 || price > 110001)
         return StepOutcome::tooLarge({kCost});
     const float cost = Numbers::toSingle(double(price) * total);

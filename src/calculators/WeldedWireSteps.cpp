@@ -3,23 +3,11 @@
 #include "calculators/NumberFormat.h"
 #include "calculators/Numbers.h"
 
-#include <cfloat>
 #include <cmath>
-#include <limits>
 
 namespace WeldedWire {
 
 namespace {
-
-// A field read as a single. A number past the single range keeps its sign as an infinity, so the
-// checks still see it in their order and the bound refuses it.
-float fieldSingle(const QString &text)
-{
-    const double value = Numbers::readNumber(text);
-    if (std::fabs(value) > FLT_MAX)
-        return value > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
-    return Numbers::toSingle(value);
-}
 
 constexpr float kBound = 10001;
 
@@ -28,8 +16,8 @@ StepOutcome computeArea(const QString &lengthText, const QString &widthText, int
     // Only the texts are checked: a typed 0 passes and gives an area of 0.
     if (lengthText.isEmpty() || widthText.isEmpty())
         return StepOutcome::dataMissing();
-    const float length = fieldSingle(lengthText);
-    const float width = fieldSingle(widthText);
+    const float length = Numbers::readSingleOrInfinity(lengthText);
+    const float width = Numbers::readSingleOrInfinity(widthText);
     if (!(length < kBound) || !(width < kBound))
         return StepOutcome::tooLarge({kArea, kAllowance, kRolls});
 
@@ -54,8 +42,8 @@ StepOutcome computeCost(const QString &rollsText, const QString &priceText)
 {
     if (priceText.isEmpty())
         return StepOutcome::dataMissing();
-    const float rolls = fieldSingle(rollsText);
-    const float price = fieldSingle(priceText);
+    const float rolls = Numbers::readSingleOrInfinity(rollsText);
+    const float price = Numbers::readSingleOrInfinity(priceText);
     if (!(rolls <= kBound))
         return StepOutcome::tooLarge();
     const float cost = Numbers::toSingle(double(rolls) * double(price));

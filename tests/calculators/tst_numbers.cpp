@@ -36,6 +36,8 @@ private slots:
     void multiplyWhole();
     void toSingle_data();
     void toSingle();
+    void readSingleOrInfinity_data();
+    void readSingleOrInfinity();
 
     void currencyFromDouble_data();
     void currencyFromDouble();
@@ -283,6 +285,32 @@ void TestNumbers::toSingle()
         return;
     }
     const float actual = Numbers::toSingle(value);
+    QVERIFY2(actual == expected, qPrintable(describe(actual, expected)));
+}
+
+void TestNumbers::readSingleOrInfinity_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<float>("expected");
+
+    const float largest = std::numeric_limits<float>::max();
+    const float infinity = std::numeric_limits<float>::infinity();
+    QTest::newRow("rounds to float") << "12.3" << 12.3f;
+    QTest::newRow("no number is 0") << "" << 0.0f;
+    QTest::newRow("negative kept") << "-20" << -20.0f;
+    QTest::newRow("largest single") << "3.4028234E38" << largest;
+    // readSingle would round this to the largest single; here it is past the range.
+    QTest::newRow("just past the largest single") << "3.4028235E38" << infinity;
+    QTest::newRow("past the single range") << "1E39" << infinity;
+    QTest::newRow("negative past the single range") << "-1E39" << -infinity;
+    QTest::newRow("past the double range") << "1E999" << infinity;
+}
+
+void TestNumbers::readSingleOrInfinity()
+{
+    QFETCH(QString, text);
+    QFETCH(float, expected);
+    const float actual = Numbers::readSingleOrInfinity(text);
     QVERIFY2(actual == expected, qPrintable(describe(actual, expected)));
 }
 
