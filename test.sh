@@ -7,6 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 ./scripts/deps.sh
+# ccache may share compilations between checkouts in different folders.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 
 LAUNCHER=()
 if command -v ccache >/dev/null 2>&1; then

@@ -5,6 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 ./scripts/deps.sh
+# ccache may share compilations between checkouts in different folders.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 RUNS=${RUNS:-15}
 LAUNCHER=()
 command -v ccache >/dev/null 2>&1 && LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

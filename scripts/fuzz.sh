@@ -16,6 +16,8 @@ case "${1:-}" in
 esac
 
 ./scripts/deps.sh
+# ccache may share compilations between checkouts in different folders.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 LAUNCHER=()
 command -v ccache >/dev/null 2>&1 && LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
