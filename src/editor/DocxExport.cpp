@@ -1,10 +1,9 @@
 #include "editor/DocxExport.h"
 
+#include "platform/ExportFile.h"
+
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <zip.h>
 
@@ -86,18 +85,6 @@ QString paragraph(QStringView line)
         return QStringLiteral("<w:p/>");
     return QStringLiteral("<w:p><w:r>") + runs + QStringLiteral("</w:r></w:p>");
 }
-
-// Removes a temporary file unless it has been renamed into place.
-struct TemporaryGuard
-{
-    QString path;
-    bool kept = false;
-    ~TemporaryGuard()
-    {
-        if (!kept && !path.isEmpty())
-            QFile::remove(path);
-    }
-};
 
 } // namespace
 
@@ -181,7 +168,7 @@ QByteArray package(const QString &text)
 
 QString baseName(const QDateTime &when)
 {
-    return QStringLiteral("Mortarix Notes ") + when.toString(QStringLiteral("yyyy-MM-dd HHmmss"));
+    return ExportFile::baseName(QStringLiteral("Notes"), when);
 }
 
 Result writeDocument(const QString &text, const QString &folder, const QDateTime &when)
@@ -193,51 +180,33 @@ Result writeDocument(const QString &text, const QString &folder, const QDateTime
         return result;
     }
 
-    const QDir dir(folder);
-    if (!dir.exists()) {
+    if (!QDir(folder).exists()) {
         result.error =
             QStringLiteral("The folder \"%1\" does not exist.").arg(QDir::toNativeSeparators(folder));
         return result;
     }
 
-    // Written under a temporary name beside the final one, so the rename stays within one file system.
-    TemporaryGuard temporary;
-    {
-        QTemporaryFile file(dir.filePath(QStringLiteral(".Mortarix Notes XXXXXX.part")));
-        file.setAutoRemove(false);
-        if (!file.open()) {
-            result.error = QStringLiteral("No file can be written in \"%1\": %2")
-                               .arg(QDir::toNativeSeparators(folder), file.errorString());
-            return result;
-        }
-        temporary.path = file.fileName();
-        if (file.write(bytes) != bytes.size() || !file.flush()) {
-            result.error = QStringLiteral("The document could not be written: %1").arg(file.errorString());
-            return result;
-        }
-        file.close();
+    ExportFile::TemporaryFile file(folder, QStringLiteral("Notes"));
+    if (!file.open()) {
+        result.error = QStringLiteral("No file can be written in \"%1\": %2")
+                           .arg(QDir::toNativeSeparators(folder), file.errorString());
+        return result;
+    }
+    if (!file.write(bytes)) {
+        result.error = QStringLiteral("The document could not be written: %1").arg(file.errorString());
+        return result;
     }
 
-    const QString base = dir.filePath(baseName(when));
-    // A rename never replaces an existing file, so a name taken meanwhile only moves us on.
-    for (int attempt = 1; attempt <= 1000; ++attempt) {
-        const QString target =
-            attempt == 1 ? base + QStringLiteral(".docx") : base + QStringLiteral(" (%1).docx").arg(attempt);
-        if (QFileInfo::exists(target))
-            continue;
-        if (QFile::rename(temporary.path, target)) {
-            temporary.kept = true;
-            result.path = target;
-            return result;
-        }
-        if (!QFileInfo::exists(target)) {
-            result.error = QStringLiteral("The document could not be named \"%1\".")
-                               .arg(QDir::toNativeSeparators(target));
-            return result;
-        }
+    const ExportFile::Placement placed = file.place(QStringLiteral("docx"), when);
+    if (placed.ok()) {
+        result.path = placed.path;
+    } else if (!placed.refusedName.isEmpty()) {
+        result.error = QStringLiteral("The document could not be named \"%1\".")
+                           .arg(QDir::toNativeSeparators(placed.refusedName));
+    } else {
+        result.error = QStringLiteral("No free name was found for the document in \"%1\".")
+                           .arg(QDir::toNativeSeparators(folder));
     }
-    result.error = QStringLiteral("No free name was found for the document in \"%1\".")
-                       .arg(QDir::toNativeSeparators(folder));
     return result;
 }
 

@@ -1,13 +1,13 @@
 #include "totals/TotalsExport.h"
 
 #include "calculators/NumberFormat.h"
+#include "platform/ExportFile.h"
 #include "totals/TotalsGrid.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <xlsxwriter.h>
 
@@ -16,9 +16,6 @@
 #include <optional>
 
 namespace {
-
-// Beyond this many tries something other than a taken name is wrong.
-constexpr int kMostNameTries = 1000;
 
 // The amount a cell holds, if it holds one: a number in grid or currency form in one of the amount
 // columns. Captions stay text even when they look like numbers.
@@ -59,19 +56,6 @@ int shownLength(int column, const QString &text)
     }
     return int(text.size());
 }
-
-// Removes the temporary file unless it has been renamed into place.
-struct TemporaryPath
-{
-    QString path;
-    bool kept = false;
-
-    ~TemporaryPath()
-    {
-        if (!kept && !path.isEmpty())
-            QFile::remove(path);
-    }
-};
 
 QString writeCells(const TotalsExport::GridTexts &cells, const QString &path)
 {
@@ -138,7 +122,7 @@ QString sheetName()
 
 QString baseName(const QDateTime &when)
 {
-    return QStringLiteral("Mortarix Totals ") + when.toString(QStringLiteral("yyyy-MM-dd HHmmss"));
+    return ExportFile::baseName(QStringLiteral("Totals"), when);
 }
 
 GridTexts gridTexts(const TotalsGrid &grid)
@@ -156,48 +140,30 @@ GridTexts gridTexts(const TotalsGrid &grid)
 Result writeWorkbook(const GridTexts &cells, const QString &folder, const QDateTime &when)
 {
     Result result;
-    const QDir dir(folder);
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
         result.error =
             QStringLiteral("The folder %1 could not be created.").arg(QDir::toNativeSeparators(folder));
         return result;
     }
 
-    // Reserve a temporary name beside the final one, so the rename stays within one file system.
-    TemporaryPath temporary;
-    {
-        QTemporaryFile reserve(dir.filePath(QStringLiteral(".Mortarix Totals XXXXXX.part")));
-        reserve.setAutoRemove(false);
-        if (!reserve.open()) {
-            result.error =
-                QStringLiteral("The folder %1 cannot be written to.").arg(QDir::toNativeSeparators(folder));
-            return result;
-        }
-        temporary.path = reserve.fileName();
-        // The workbook is written afresh under this unique name, so it gets the usual permissions
-        // rather than the placeholder's private ones.
-        reserve.remove();
+    // The workbook is written afresh under the temporary file's unique name, so it gets the usual
+    // permissions rather than the placeholder's private ones.
+    ExportFile::TemporaryFile temporary(folder, QStringLiteral("Totals"));
+    if (!temporary.open()) {
+        result.error =
+            QStringLiteral("The folder %1 cannot be written to.").arg(QDir::toNativeSeparators(folder));
+        return result;
     }
+    temporary.removeKeepingName();
 
-    result.error = writeCells(cells, temporary.path);
+    result.error = writeCells(cells, temporary.path());
     if (!result.ok())
         return result;
 
-    const QString base = baseName(when);
-    for (int attempt = 1; attempt <= kMostNameTries; ++attempt) {
-        const QString name =
-            attempt == 1 ? base + QStringLiteral(".xlsx") : base + QStringLiteral(" (%1).xlsx").arg(attempt);
-        const QString target = dir.filePath(name);
-        if (QFileInfo::exists(target))
-            continue;
-        // Renaming never replaces an existing file; a name taken meanwhile just moves us on.
-        if (QFile::rename(temporary.path, target)) {
-            temporary.kept = true;
-            result.path = target;
-            return result;
-        }
-        if (!QFileInfo::exists(target))
-            break;
+    const ExportFile::Placement placed = temporary.place(QStringLiteral("xlsx"), when);
+    if (placed.ok()) {
+        result.path = placed.path;
+        return result;
     }
     result.error = QStringLiteral("The workbook could not be given its name in %1.")
                        .arg(QDir::toNativeSeparators(folder));
