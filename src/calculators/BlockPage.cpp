@@ -17,15 +17,8 @@ BlockPage::BlockPage(QGroupBox *frame, const Workspace &workspace) : CalculatorP
     auto *inputs = new QGroupBox(this);
     inputs->setObjectName(QStringLiteral("myframe(16)"));
     auto *grid = new QGridLayout(inputs);
-    auto addRow = [this, grid](const QString &label, QWidget *field) {
-        const int row = grid->rowCount();
-        QLabel *caption = newLabel(label);
-        caption->setBuddy(field);
-        grid->addWidget(caption, row, 0);
-        grid->addWidget(field, row, 1);
-    };
-    addRow(QStringLiteral("Enter Wall Height"), newList(Block::kWallHeight, Block::wallHeights()));
-    addRow(QStringLiteral("Enter Wall Length"), newInput(Block::kWallLength, 5));
+    addFieldRow(grid, QStringLiteral("Enter Wall Height"), newList(Block::kWallHeight, Block::wallHeights()));
+    addFieldRow(grid, QStringLiteral("Enter Wall Length"), newInput(Block::kWallLength, 5));
 
     auto *sizes = new QGroupBox(QStringLiteral("Select Block Size"), inputs);
     sizes->setObjectName(QStringLiteral("myframe(11)"));
@@ -43,24 +36,21 @@ BlockPage::BlockPage(QGroupBox *frame, const Workspace &workspace) : CalculatorP
 
     m_price = newInput(Block::kPricePerBlock, 5);
     m_price->installEventFilter(this);
-    addRow(QStringLiteral("Enter Cost Per Block"), m_price);
-    auto addStep = [grid](QPushButton *button, QLineEdit *result) {
-        const int row = grid->rowCount();
-        grid->addWidget(button, row, 0);
-        grid->addWidget(result, row, 1);
-    };
-    addStep(newStepButton(QStringLiteral("MyBLKcmd_TQ"), QStringLiteral("Qnty Of Block"),
-                          [this] {
-                              return Block::quantityStep(fieldText(Block::kWallHeight),
-                                                         fieldText(Block::kWallLength));
-                          }),
-            newResult(Block::kQuantity));
-    addStep(newStepButton(QStringLiteral("MyBLKcmd_TC"), QStringLiteral("Cost Of Material"),
-                          [this] {
-                              return Block::costStep(fieldText(Block::kQuantity),
-                                                     fieldText(Block::kPricePerBlock));
-                          }),
-            newResult(Block::kCost));
+    addFieldRow(grid, QStringLiteral("Enter Cost Per Block"), m_price);
+    addStepRow(grid,
+               newStepButton(QStringLiteral("MyBLKcmd_TQ"), QStringLiteral("Qnty Of Block"),
+                             [this] {
+                                 return Block::quantityStep(fieldText(Block::kWallHeight),
+                                                            fieldText(Block::kWallLength));
+                             }),
+               newResult(Block::kQuantity));
+    addStepRow(grid,
+               newStepButton(QStringLiteral("MyBLKcmd_TC"), QStringLiteral("Cost Of Material"),
+                             [this] {
+                                 return Block::costStep(fieldText(Block::kQuantity),
+                                                        fieldText(Block::kPricePerBlock));
+                             }),
+               newResult(Block::kCost));
     column()->addWidget(inputs);
 
     column()->addStretch();

@@ -18,43 +18,34 @@ BrickPage::BrickPage(QGroupBox *frame, const Workspace &workspace) : CalculatorP
     auto *calculator = new QGroupBox(QStringLiteral("Brick Calculator"), this);
     calculator->setObjectName(QStringLiteral("myframe(19)"));
     auto *grid = new QGridLayout(calculator);
-    auto addRow = [this, grid](const QString &label, QWidget *field) {
-        const int row = grid->rowCount();
-        QLabel *caption = newLabel(label);
-        caption->setBuddy(field);
-        grid->addWidget(caption, row, 0);
-        grid->addWidget(field, row, 1);
-    };
-    auto addStep = [grid](QPushButton *button, QLineEdit *result) {
-        const int row = grid->rowCount();
-        grid->addWidget(button, row, 0);
-        grid->addWidget(result, row, 1);
-    };
 
     // The sizes come in when the main window loads.
     m_size = newList(Brick::kSize, {});
     m_perHundred = newResult(Brick::kPerHundred);
     m_length = newInput(Brick::kWallLength, 5);
     m_length->installEventFilter(this);
-    addRow(QStringLiteral("Select Size Of Brick"), m_size);
-    addRow(QStringLiteral("No. Of Bricks Per 100 Sq.Ft."), m_perHundred);
-    addRow(QStringLiteral("Enter Length Of Wall"), m_length);
-    addRow(QStringLiteral("Enter Heigth Of Wall"), newList(Brick::kWallHeight, Brick::wallHeights()));
-    addStep(newStepButton(QStringLiteral("MYBRICKcmd_SqFT"), QStringLiteral("Square Feet"),
-                          [this] {
-                              return Brick::squareFeetStep(fieldText(Brick::kWallLength),
-                                                           fieldText(Brick::kWallHeight),
-                                                           fieldText(Brick::kPerHundred));
-                          }),
-            newResult(Brick::kArea));
-    addRow(QStringLiteral("Total Brick Count"), newResult(Brick::kCount));
-    addRow(QStringLiteral("Enter Cost Of Brick (EA)"), newInput(Brick::kPricePerBrick, 5));
-    addStep(newStepButton(QStringLiteral("MYBRICKcmd_TotalCost"), QStringLiteral("Cost Of Material"),
-                          [this] {
-                              return Brick::costStep(fieldText(Brick::kCount),
-                                                     fieldText(Brick::kPricePerBrick));
-                          }),
-            newResult(Brick::kCost));
+    addFieldRow(grid, QStringLiteral("Select Size Of Brick"), m_size);
+    addFieldRow(grid, QStringLiteral("No. Of Bricks Per 100 Sq.Ft."), m_perHundred);
+    addFieldRow(grid, QStringLiteral("Enter Length Of Wall"), m_length);
+    addFieldRow(grid, QStringLiteral("Enter Heigth Of Wall"),
+                newList(Brick::kWallHeight, Brick::wallHeights()));
+    addStepRow(grid,
+               newStepButton(QStringLiteral("MYBRICKcmd_SqFT"), QStringLiteral("Square Feet"),
+                             [this] {
+                                 return Brick::squareFeetStep(fieldText(Brick::kWallLength),
+                                                              fieldText(Brick::kWallHeight),
+                                                              fieldText(Brick::kPerHundred));
+                             }),
+               newResult(Brick::kArea));
+    addFieldRow(grid, QStringLiteral("Total Brick Count"), newResult(Brick::kCount));
+    addFieldRow(grid, QStringLiteral("Enter Cost Of Brick (EA)"), newInput(Brick::kPricePerBrick, 5));
+    addStepRow(grid,
+               newStepButton(QStringLiteral("MYBRICKcmd_TotalCost"), QStringLiteral("Cost Of Material"),
+                             [this] {
+                                 return Brick::costStep(fieldText(Brick::kCount),
+                                                        fieldText(Brick::kPricePerBrick));
+                             }),
+               newResult(Brick::kCost));
     column()->addWidget(calculator);
 
     connect(m_size, &QComboBox::activated, this, [this](int position) {

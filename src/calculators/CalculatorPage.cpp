@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -123,6 +124,26 @@ QLabel *CalculatorPage::newLabel(const QString &text, const QString &name)
     if (!name.isEmpty())
         label->setObjectName(name);
     return label;
+}
+
+void CalculatorPage::addFieldRow(QGridLayout *grid, QLabel *caption, QWidget *field)
+{
+    const int row = grid->rowCount();
+    caption->setBuddy(field);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(field, row, 1);
+}
+
+void CalculatorPage::addFieldRow(QGridLayout *grid, const QString &label, QWidget *field)
+{
+    addFieldRow(grid, newLabel(label), field);
+}
+
+void CalculatorPage::addStepRow(QGridLayout *grid, QPushButton *button, QLineEdit *result)
+{
+    const int row = grid->rowCount();
+    grid->addWidget(button, row, 0);
+    grid->addWidget(result, row, 1);
 }
 
 QPushButton *CalculatorPage::newStepButton(const QString &name, const QString &caption,

@@ -9,6 +9,7 @@
 #include <functional>
 
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -55,6 +56,12 @@ protected:
     QComboBox *newList(const QString &name, const QStringList &entries, bool editable = false);
     QLineEdit *newResult(const QString &name);
     QLabel *newLabel(const QString &text, const QString &name = {});
+    // One row of a frame's grid: `caption` beside `field`, whose buddy it becomes.
+    static void addFieldRow(QGridLayout *grid, QLabel *caption, QWidget *field);
+    // The same with a new caption reading `label`, made after the field.
+    void addFieldRow(QGridLayout *grid, const QString &label, QWidget *field);
+    // One row of a frame's grid: a step button beside the result it writes.
+    static void addStepRow(QGridLayout *grid, QPushButton *button, QLineEdit *result);
     // A button that runs `step` and applies its outcome.
     QPushButton *newStepButton(const QString &name, const QString &caption,
                                std::function<StepOutcome()> step);

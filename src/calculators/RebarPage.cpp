@@ -21,15 +21,6 @@ QRadioButton *newOption(const QString &name, const QString &caption, QWidget *pa
     return option;
 }
 
-// A caption beside its field, one row of a frame's grid.
-void addRow(QGridLayout *grid, QLabel *caption, QWidget *field)
-{
-    const int row = grid->rowCount();
-    caption->setBuddy(field);
-    grid->addWidget(caption, row, 0);
-    grid->addWidget(field, row, 1);
-}
-
 } // namespace
 
 RebarPage::RebarPage(QGroupBox *frame, const Workspace &workspace) : CalculatorPage(frame, workspace)
@@ -85,7 +76,7 @@ RebarPage::RebarPage(QGroupBox *frame, const Workspace &workspace) : CalculatorP
                                     }),
                       0, 0);
     totals->addWidget(newResult(Rebar::kTotalFeet), 0, 1);
-    addRow(totals, newLabel(QStringLiteral("Enter Cost Of Rebar")), price);
+    addFieldRow(totals, newLabel(QStringLiteral("Enter Cost Of Rebar")), price);
     totals->addWidget(newStepButton(QStringLiteral("MyRbrVcmd_TC"), QStringLiteral("Cost Of Material"),
                                     [this] {
                                         return Rebar::costStep(fieldText(Rebar::kTotalFeet),
@@ -109,60 +100,51 @@ RebarPage::RebarPage(QGroupBox *frame, const Workspace &workspace) : CalculatorP
 void RebarPage::buildHorizontalFrame(QGroupBox *frame)
 {
     auto *grid = new QGridLayout(frame);
-    addRow(grid, newLabel(QStringLiteral("Enter Linear Feet")), newInput(Rebar::kLinearFeet, 4));
-    addRow(grid, newLabel(QStringLiteral("Enter Qnty Of Rows")), newList(Rebar::kRows, Rebar::rowCounts()));
-    const int row = grid->rowCount();
-    grid->addWidget(newStepButton(QStringLiteral("MyRbrcmd_TQ"), QStringLiteral(" Qnty Of L.F."),
-                                  [this] {
-                                      return Rebar::horizontalStep(fieldText(Rebar::kLinearFeet),
-                                                                   fieldText(Rebar::kRows));
-                                  }),
-                    row, 0);
-    grid->addWidget(newResult(Rebar::kHorizontalFeet), row, 1);
+    addFieldRow(grid, newLabel(QStringLiteral("Enter Linear Feet")), newInput(Rebar::kLinearFeet, 4));
+    addFieldRow(grid, newLabel(QStringLiteral("Enter Qnty Of Rows")),
+                newList(Rebar::kRows, Rebar::rowCounts()));
+    QPushButton *step = newStepButton(QStringLiteral("MyRbrcmd_TQ"), QStringLiteral(" Qnty Of L.F."), [this] {
+        return Rebar::horizontalStep(fieldText(Rebar::kLinearFeet), fieldText(Rebar::kRows));
+    });
+    addStepRow(grid, step, newResult(Rebar::kHorizontalFeet));
 }
 
 void RebarPage::buildVerticalFrame(QGroupBox *frame)
 {
     auto *grid = new QGridLayout(frame);
-    addRow(grid, newLabel(QStringLiteral("Enter On Center Dimension")),
-           newList(Rebar::kSpacing, Rebar::wallSpacings()));
-    addRow(grid, newLabel(QStringLiteral("Enter Height Of Wall")),
-           newList(Rebar::kWallHeight, Rebar::wallHeights()));
+    addFieldRow(grid, newLabel(QStringLiteral("Enter On Center Dimension")),
+                newList(Rebar::kSpacing, Rebar::wallSpacings()));
+    addFieldRow(grid, newLabel(QStringLiteral("Enter Height Of Wall")),
+                newList(Rebar::kWallHeight, Rebar::wallHeights()));
     // A length off the list may be typed.
-    addRow(grid, newLabel(QStringLiteral("Enter Total Length Of Wall")),
-           newList(Rebar::kWallLength, Rebar::wallLengths(), true));
-    const int row = grid->rowCount();
-    grid->addWidget(newStepButton(QStringLiteral("MyRbrVcmd_QLF"), QStringLiteral("Qnty Of L.F."),
-                                  [this] {
-                                      return Rebar::verticalStep(fieldText(Rebar::kWallHeight),
-                                                                 fieldText(Rebar::kWallLength),
-                                                                 fieldText(Rebar::kSpacing));
-                                  }),
-                    row, 0);
-    grid->addWidget(newResult(Rebar::kVerticalFeet), row, 1);
+    addFieldRow(grid, newLabel(QStringLiteral("Enter Total Length Of Wall")),
+                newList(Rebar::kWallLength, Rebar::wallLengths(), true));
+    QPushButton *step =
+        newStepButton(QStringLiteral("MyRbrVcmd_QLF"), QStringLiteral("Qnty Of L.F."), [this] {
+            return Rebar::verticalStep(fieldText(Rebar::kWallHeight), fieldText(Rebar::kWallLength),
+                                       fieldText(Rebar::kSpacing));
+        });
+    addStepRow(grid, step, newResult(Rebar::kVerticalFeet));
 }
 
 void RebarPage::buildMatFrame(QGroupBox *frame)
 {
     auto *grid = new QGridLayout(frame);
-    addRow(grid, newLabel(QStringLiteral("Enter Length Of Matt ")),
-           newList(Rebar::kMatLength, Rebar::matSizes()));
-    addRow(grid, newLabel(QStringLiteral("Enter Width Of Matt ")),
-           newList(Rebar::kMatWidth, Rebar::matSizes()));
-    addRow(grid, newLabel(QStringLiteral("Enter On Center Dimension")),
-           newList(Rebar::kMatSpacing, Rebar::matSpacings()));
+    addFieldRow(grid, newLabel(QStringLiteral("Enter Length Of Matt ")),
+                newList(Rebar::kMatLength, Rebar::matSizes()));
+    addFieldRow(grid, newLabel(QStringLiteral("Enter Width Of Matt ")),
+                newList(Rebar::kMatWidth, Rebar::matSizes()));
+    addFieldRow(grid, newLabel(QStringLiteral("Enter On Center Dimension")),
+                newList(Rebar::kMatSpacing, Rebar::matSpacings()));
     // A count off the list may be typed.
-    addRow(grid, newLabel(QStringLiteral("Enter Quantity Of Matts")),
-           newList(Rebar::kMatCount, Rebar::matCounts(), true));
-    const int row = grid->rowCount();
-    grid->addWidget(newStepButton(QStringLiteral("MyRbrRMcmd_QLF"), QStringLiteral("Qnty Of L.F."),
-                                  [this] {
-                                      return Rebar::matStep(
-                                          fieldText(Rebar::kMatSpacing), fieldText(Rebar::kMatLength),
-                                          fieldText(Rebar::kMatWidth), fieldText(Rebar::kMatCount));
-                                  }),
-                    row, 0);
-    grid->addWidget(newResult(Rebar::kMatFeet), row, 1);
+    addFieldRow(grid, newLabel(QStringLiteral("Enter Quantity Of Matts")),
+                newList(Rebar::kMatCount, Rebar::matCounts(), true));
+    QPushButton *step =
+        newStepButton(QStringLiteral("MyRbrRMcmd_QLF"), QStringLiteral("Qnty Of L.F."), [this] {
+            return Rebar::matStep(fieldText(Rebar::kMatSpacing), fieldText(Rebar::kMatLength),
+                                  fieldText(Rebar::kMatWidth), fieldText(Rebar::kMatCount));
+        });
+    addStepRow(grid, step, newResult(Rebar::kMatFeet));
 }
 
 void RebarPage::stackInputFrames()

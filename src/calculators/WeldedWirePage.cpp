@@ -21,43 +21,33 @@ WeldedWirePage::WeldedWirePage(QGroupBox *frame, const Workspace &workspace)
     auto *inputs = new QGroupBox(this);
     inputs->setObjectName(QStringLiteral("myframe(13)"));
     auto *grid = new QGridLayout(inputs);
-    auto addRow = [this, grid](const QString &label, QWidget *field) {
-        const int row = grid->rowCount();
-        QLabel *caption = newLabel(label);
-        caption->setBuddy(field);
-        grid->addWidget(caption, row, 0);
-        grid->addWidget(field, row, 1);
-    };
-    auto addStep = [grid](QPushButton *button, QLineEdit *result) {
-        const int row = grid->rowCount();
-        grid->addWidget(button, row, 0);
-        grid->addWidget(result, row, 1);
-    };
 
     m_rollSize = newList(WeldedWire::kRollSize, WeldedWire::rollSizes());
     QLineEdit *length = newInput(WeldedWire::kLength, 5);
     QLineEdit *width = newInput(WeldedWire::kWidth, 5);
     QLineEdit *price = newInput(WeldedWire::kPricePerRoll, 5);
-    addRow(QStringLiteral("Enter Size Of Wire Roll"), m_rollSize);
-    addRow(QStringLiteral("Enter Length Of Area (In Ft.)"), length);
-    addRow(QStringLiteral("Enter Width  Of Area (In Ft.)"), width);
-    addStep(newStepButton(QStringLiteral("MyFWWWcmd_TSF"), QStringLiteral("Square Feet"),
-                          [this] {
-                              return WeldedWire::areaStep(fieldText(WeldedWire::kLength),
-                                                          fieldText(WeldedWire::kWidth),
-                                                          m_rollSize->currentIndex());
-                          }),
-            newResult(WeldedWire::kArea));
+    addFieldRow(grid, QStringLiteral("Enter Size Of Wire Roll"), m_rollSize);
+    addFieldRow(grid, QStringLiteral("Enter Length Of Area (In Ft.)"), length);
+    addFieldRow(grid, QStringLiteral("Enter Width  Of Area (In Ft.)"), width);
+    addStepRow(grid,
+               newStepButton(QStringLiteral("MyFWWWcmd_TSF"), QStringLiteral("Square Feet"),
+                             [this] {
+                                 return WeldedWire::areaStep(fieldText(WeldedWire::kLength),
+                                                             fieldText(WeldedWire::kWidth),
+                                                             m_rollSize->currentIndex());
+                             }),
+               newResult(WeldedWire::kArea));
     grid->addWidget(newLabel(QStringLiteral("Sq. Ft.")), grid->rowCount() - 1, 2);
-    addRow(QStringLiteral("15% Added For OverLap And Waste"), newResult(WeldedWire::kAllowance));
-    addRow(QStringLiteral("Quantity Of Rolls  Of Wire"), newResult(WeldedWire::kRolls));
-    addRow(QStringLiteral("Enter Cost Per Roll"), price);
-    addStep(newStepButton(QStringLiteral("MYWWcmd_ToTCst"), QStringLiteral("Cost Of Material"),
-                          [this] {
-                              return WeldedWire::costStep(fieldText(WeldedWire::kRolls),
-                                                          fieldText(WeldedWire::kPricePerRoll));
-                          }),
-            newResult(WeldedWire::kCost));
+    addFieldRow(grid, QStringLiteral("15% Added For OverLap And Waste"), newResult(WeldedWire::kAllowance));
+    addFieldRow(grid, QStringLiteral("Quantity Of Rolls  Of Wire"), newResult(WeldedWire::kRolls));
+    addFieldRow(grid, QStringLiteral("Enter Cost Per Roll"), price);
+    addStepRow(grid,
+               newStepButton(QStringLiteral("MYWWcmd_ToTCst"), QStringLiteral("Cost Of Material"),
+                             [this] {
+                                 return WeldedWire::costStep(fieldText(WeldedWire::kRolls),
+                                                             fieldText(WeldedWire::kPricePerRoll));
+                             }),
+               newResult(WeldedWire::kCost));
     column()->addWidget(inputs);
 
     // Choosing a roll prices it from the list; nothing is recomputed until "Square Feet".
