@@ -108,9 +108,7 @@ private slots:
         auto *heights = page->findChild<QComboBox *>(QStringLiteral("MyBLCKcbx_WallHght"));
         QVERIFY(heights);
         QVERIFY(!heights->isEditable());
-        QStringList entries;
-        for (int i = 0; i < heights->count(); ++i)
-            entries << heights->itemText(i);
+        const QStringList entries = entriesOf(heights);
         QCOMPARE(entries, (QStringList{"2'",  "3'",  "4'",  "5'",  "6'",  "8'",  "9'",  "10'",
                                        "11'", "12'", "13'", "14'", "15'", "16'", "17'", "18'",
                                        "19'", "20'", "21'", "22'", "23'", "24'", "25'"}));

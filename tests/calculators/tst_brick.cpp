@@ -136,9 +136,7 @@ private slots:
     {
         auto *sizes = field<QComboBox>("MyBrickcbo_Size");
         QVERIFY(!sizes->isEditable());
-        QStringList entries;
-        for (int i = 0; i < sizes->count(); ++i)
-            entries << sizes->itemText(i);
+        const QStringList entries = entriesOf(sizes);
         QCOMPARE(entries, (QStringList{"4 x 2-3/4 x 8", "4 x 3 x 8", "4 x 4 x 8", "4 x 5-1/4 x 8",
                                        "4 x 2 x 12", "4 x 2-3/4 x 12", "4 x 3 x 12", "4 x 4 x 12",
                                        "4 x 5-1/4 x 12", "6 x 2-3/4 x 12", "6 x 3-1/4 x 12", "6 x 4 x 12"}));

@@ -124,9 +124,7 @@ private slots:
             QTest::keyClicks(line, "1234567");
             QCOMPARE(line->text(), QStringLiteral("1234567").left(maxLength));
         }
-        bool labelled = false;
-        for (QLabel *candidate : m_page->findChildren<QLabel *>())
-            labelled = labelled || (candidate->text() == label && candidate->buddy() == line);
+        const bool labelled = isLabelled(m_page, line, label);
         QVERIFY2(labelled, qPrintable(label));
         QCOMPARE(line->parentWidget()->objectName(), QStringLiteral("myframe(12)"));
     }
@@ -134,9 +132,7 @@ private slots:
     void otherControls()
     {
         auto *thickness = field<QComboBox>("MyFWcbo_Thkns");
-        QStringList items;
-        for (int i = 0; i < thickness->count(); ++i)
-            items << thickness->itemText(i);
+        const QStringList items = entriesOf(thickness);
         QCOMPARE(items, (QStringList{"2\"", "3\"", "3.5\"", "4\"", "5\"", "5.5\"", "6\""}));
         QVERIFY(!thickness->isEditable());
         QCOMPARE(thickness->currentText(), QString());
@@ -147,9 +143,7 @@ private slots:
         QVERIFY(field<QLineEdit>("MyFwtbx_TC")->isReadOnly());
         QCOMPARE(field<QLineEdit>("myADDSigntbx(2)")->maxLength(), 10);
         QCOMPARE(field<QRadioButton>("Option10(3)")->text(), QStringLiteral("More Info"));
-        QStringList texts;
-        for (QLabel *label : m_page->findChildren<QLabel *>())
-            texts << label->text();
+        const QStringList texts = labelTexts(m_page);
         for (const char *text : {"Enter Thickness of Concrete", "Add Labor Cost (Optional)",
                                  "Click \"SEND\" Button To Copy Total Cost  To The Totals Page."})
             QVERIFY2(texts.contains(QLatin1String(text)), text);
@@ -279,9 +273,7 @@ private slots:
         auto *thickness = window->findChild<QComboBox *>(QStringLiteral("MyFWsq2cycbx_thickness"));
         QVERIFY(!thickness->isEditable());
         QCOMPARE(thickness->currentText(), QString());
-        QStringList texts;
-        for (QLabel *label : window->findChildren<QLabel *>())
-            texts << label->text();
+        const QStringList texts = labelTexts(window);
         QVERIFY(texts.contains(QStringLiteral("Enter Thickness of Concrete")));
         QVERIFY(texts.contains(QStringLiteral("Total Sq. Ft.")));
         auto *close = window->findChild<QPushButton *>(QStringLiteral("MYSQFTfrmcmd_close"));

@@ -124,16 +124,12 @@ private slots:
         QFETCH(QString, label);
         auto *list = m_page->findChild<QComboBox *>(name);
         QVERIFY(list);
-        QStringList items;
-        for (int i = 0; i < list->count(); ++i)
-            items << list->itemText(i);
+        const QStringList items = entriesOf(list);
         // The same eight sizes in both lists, without 22 inches.
         QCOMPARE(items, (QStringList{"8\"", "10\"", "12\"", "14\"", "16\"", "18\"", "20\"", "24\""}));
         QVERIFY(!list->isEditable());
         QCOMPARE(list->currentText(), QString());
-        bool labelled = false;
-        for (QLabel *candidate : m_page->findChildren<QLabel *>())
-            labelled = labelled || (candidate->text() == label && candidate->buddy() == list);
+        const bool labelled = isLabelled(m_page, list, label);
         QVERIFY2(labelled, qPrintable(label));
         QCOMPARE(list->parentWidget()->objectName(), QStringLiteral("myframe(17)"));
     }
@@ -147,9 +143,7 @@ private slots:
         QVERIFY(field<QLineEdit>("MyFNGtbx_TC")->isReadOnly());
         QCOMPARE(field<QLineEdit>("myADDSigntbx(6)")->maxLength(), 10);
         QVERIFY(!m_page->findChild<QRadioButton *>()); // no "More Info" on this page
-        QStringList texts;
-        for (QLabel *label : m_page->findChildren<QLabel *>())
-            texts << label->text();
+        const QStringList texts = labelTexts(m_page);
         for (const char *text :
              {"Enter Size Of Footing", "Enter Total Length Of Footing.", "Enter Cost Per Cubic Yard.",
               "Add Labor Cost (Optional)", "Click \"SEND\" Button To Copy Total Cost To The Totals Page."})

@@ -139,15 +139,11 @@ private slots:
         QFETCH(QStringList, entries);
         auto *list = m_page->findChild<QComboBox *>(name);
         QVERIFY(list);
-        QStringList items;
-        for (int i = 0; i < list->count(); ++i)
-            items << list->itemText(i);
+        const QStringList items = entriesOf(list);
         QCOMPARE(items, entries);
         QVERIFY(!list->isEditable());
         QCOMPARE(list->currentText(), QString());
-        bool labelled = false;
-        for (QLabel *candidate : m_page->findChildren<QLabel *>())
-            labelled = labelled || (candidate->text() == label && candidate->buddy() == list);
+        const bool labelled = isLabelled(m_page, list, label);
         QVERIFY2(labelled, qPrintable(label));
         QCOMPARE(list->parentWidget()->objectName(), QStringLiteral("myframe(14)"));
     }
@@ -161,9 +157,7 @@ private slots:
         QVERIFY(field<QLineEdit>("MyPRStbx_TCOCY")->isReadOnly());
         QCOMPARE(field<QLineEdit>("myADDSigntbx(4)")->maxLength(), 10);
         QVERIFY(!m_page->findChild<QRadioButton *>()); // no "More Info" on this page
-        QStringList texts;
-        for (QLabel *label : m_page->findChildren<QLabel *>())
-            texts << label->text();
+        const QStringList texts = labelTexts(m_page);
         for (const char *text :
              {"Enter Size Of Piers", "Enter Cost Per Cubic Yard", "Add Labor Cost (Optional)",
               "Click \"SEND\" Button To Copy Total Cost To The Totals Page."})

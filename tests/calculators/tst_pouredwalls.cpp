@@ -136,15 +136,11 @@ private slots:
         QFETCH(bool, editable);
         auto *list = m_page->findChild<QComboBox *>(name);
         QVERIFY(list);
-        QStringList items;
-        for (int i = 0; i < list->count(); ++i)
-            items << list->itemText(i);
+        const QStringList items = entriesOf(list);
         QCOMPARE(items, entries);
         QCOMPARE(list->isEditable(), editable);
         QCOMPARE(list->currentText(), QString()); // nothing chosen at start
-        bool labelled = false;
-        for (QLabel *candidate : m_page->findChildren<QLabel *>())
-            labelled = labelled || (candidate->text() == label && candidate->buddy() == list);
+        const bool labelled = isLabelled(m_page, list, label);
         QVERIFY2(labelled, qPrintable(label));
         // Inputs sit in the page's inner frame.
         QCOMPARE(list->parentWidget()->objectName(), QStringLiteral("myframe(18)"));
@@ -160,9 +156,7 @@ private slots:
         QVERIFY(!field<QLineEdit>("MyCWtbx_CPCY")->isReadOnly());
         QCOMPARE(field<QLineEdit>("myADDSigntbx(7)")->maxLength(), 10);
         QCOMPARE(field<QRadioButton>("Option10(0)")->text(), QStringLiteral("More Info"));
-        QStringList texts;
-        for (QLabel *label : m_page->findChildren<QLabel *>())
-            texts << label->text();
+        const QStringList texts = labelTexts(m_page);
         QVERIFY(texts.contains(QStringLiteral("Enter Cost Per Cubic Yard")));
         QVERIFY(texts.contains(QStringLiteral("Add Labor Cost (Optional)")));
         QVERIFY(

@@ -263,9 +263,7 @@ private slots:
         MainWindow window;
         auto *list = window.page(2)->findChild<QComboBox *>(name);
         QVERIFY(list);
-        QStringList shown;
-        for (int i = 0; i < list->count(); ++i)
-            shown << list->itemText(i);
+        const QStringList shown = entriesOf(list);
         QCOMPARE(shown, entries);
         QCOMPARE(list->isEditable(), editable);
         QCOMPARE(list->currentText(), QString());

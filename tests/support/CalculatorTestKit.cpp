@@ -32,6 +32,30 @@ QStringList describe(const StepOutcome &outcome)
     return QStringList{messageOf(outcome)} + writesOf(outcome);
 }
 
+QStringList entriesOf(const QComboBox *list)
+{
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i)
+        entries << list->itemText(i);
+    return entries;
+}
+
+QStringList labelTexts(const QObject *root)
+{
+    QStringList texts;
+    for (const QLabel *label : root->findChildren<QLabel *>())
+        texts << label->text();
+    return texts;
+}
+
+bool isLabelled(const QObject *root, const QWidget *field, const QString &text)
+{
+    bool labelled = false;
+    for (const QLabel *candidate : root->findChildren<QLabel *>())
+        labelled = labelled || (candidate->text() == text && candidate->buddy() == field);
+    return labelled;
+}
+
 void pick(QComboBox *list, const QString &entry)
 {
     const int index = list->findText(entry);

@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 
 #include <memory>
@@ -45,6 +46,15 @@ template <class T> T *child(const QObject *root, const char *name)
         qFatal("no field %s", name);
     return widget;
 }
+
+// The entries of `list`, in order.
+QStringList entriesOf(const QComboBox *list);
+
+// The texts of every label inside `root`.
+QStringList labelTexts(const QObject *root);
+
+// True when a label inside `root` reads `text` and has `field` as its buddy.
+bool isLabelled(const QObject *root, const QWidget *field, const QString &text);
 
 // Chooses the entry of `list` that reads `entry`, which must be there.
 void pick(QComboBox *list, const QString &entry);
