@@ -4,7 +4,9 @@
 #include "shell/MainWindow.h"
 #include "shell/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QRadioButton>
 
@@ -24,6 +26,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             return 0;
         file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
     }
+    // What a running program would do between inputs: deliver posted events and deferred
+    // deletions, which otherwise pile up without an event loop.
+    struct Flush {
+        ~Flush()
+        {
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    } flush;
     MainWindow window;
     // Whatever was stored, the block and bar sizes start cleared and each choice group keeps at
     // most one selection.
