@@ -686,11 +686,7 @@ void TestRtfReader::largeInputInBoundedTime()
 void TestRtfReader::corpusReadsAsRichText_data()
 {
     QTest::addColumn<QString>("file");
-    const QString dir = TestSupport::corpusDir();
-    if (dir.isEmpty())
-        return;
-    const QStringList files = QDir(dir + u"/rtf").entryList({u"*.rtf"_s}, QDir::Files, QDir::Name);
-    for (const QString &f : files)
+    for (const QString &f : TestSupport::corpusRtfFiles())
         QTest::newRow(qPrintable(f)) << f;
 }
 

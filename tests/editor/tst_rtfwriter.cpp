@@ -356,11 +356,7 @@ void TestRtfWriter::plainTextLeavesOutImages()
 void TestRtfWriter::corpusRoundTrip_data()
 {
     QTest::addColumn<QString>("file");
-    const QString dir = TestSupport::corpusDir();
-    if (dir.isEmpty())
-        return;
-    const QStringList files = QDir(dir + u"/rtf").entryList({u"*.rtf"_s}, QDir::Files, QDir::Name);
-    for (const QString &f : files)
+    for (const QString &f : TestSupport::corpusRtfFiles())
         QTest::newRow(qPrintable(f)) << f;
 }
 

@@ -34,6 +34,14 @@ QString corpusDir()
     return dir;
 }
 
+QStringList corpusRtfFiles()
+{
+    const QString dir = corpusDir();
+    if (dir.isEmpty())
+        return {};
+    return QDir(dir + QStringLiteral("/rtf")).entryList({QStringLiteral("*.rtf")}, QDir::Files, QDir::Name);
+}
+
 ModalWatch onNextModalWidget(std::function<void(QWidget *)> action, int timeoutMs)
 {
     auto *timer = new QTimer;

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -23,6 +24,10 @@ void isolateEnvironment();
 
 // The folder of sample RTF files, or an empty string where it is not beside the project.
 QString corpusDir();
+
+// The names of the sample RTF files (*.rtf in the corpus's rtf folder) in name order; none where the
+// corpus is not there.
+QStringList corpusRtfFiles();
 
 // Watches for the next modal widget while alive; destroying it stops the watch.
 using ModalWatch = std::shared_ptr<QObject>;
