@@ -1,6 +1,7 @@
 #include "shell/StartPage.h"
 
 #include "shell/AppInfo.h"
+#include "tools/WebLink.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -52,13 +53,7 @@ StartPage::StartPage(QWidget *frame) : QWidget(frame)
     m_link->setObjectName(QStringLiteral("Label3"));
     m_link->setToolTip(QStringLiteral("go to website"));
     m_link->setAlignment(Qt::AlignCenter);
-    m_link->setCursor(Qt::PointingHandCursor);
-    QFont linkFont = m_link->font();
-    linkFont.setUnderline(true);
-    m_link->setFont(linkFont);
-    QPalette linkPalette = m_link->palette();
-    linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 0xC0));
-    m_link->setPalette(linkPalette);
+    WebLink::showAsLink(m_link);
     m_link->installEventFilter(this);
 
     auto *column = new QVBoxLayout(this);

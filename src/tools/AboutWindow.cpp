@@ -2,6 +2,7 @@
 
 #include "shell/AppInfo.h"
 #include "tools/CreditsWindow.h"
+#include "tools/DialogParts.h"
 #include "tools/SystemCommands.h"
 #include "tools/WebLink.h"
 
@@ -13,23 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QLabel *newLabel(const QString &text, const QString &name, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QPushButton *newButton(const QString &caption, const QString &name, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-} // namespace
+using DialogParts::newButton;
+using DialogParts::newLabel;
 
 AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
 {
@@ -58,13 +44,7 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
 
     m_link = newLabel(AppInfo::makerWebAddress(), QStringLiteral("Label1"), this);
     m_link->setToolTip(QStringLiteral("go to website "));
-    m_link->setCursor(Qt::PointingHandCursor);
-    QFont linkFont = m_link->font();
-    linkFont.setUnderline(true);
-    m_link->setFont(linkFont);
-    QPalette linkPalette = m_link->palette();
-    linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 0xC0));
-    m_link->setPalette(linkPalette);
+    WebLink::showAsLink(m_link);
     // Asked on release, after the pressed look is gone.
     m_link->installEventFilter(this);
     WebLink::addPressedLook(m_link);
@@ -77,9 +57,7 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
         QStringLiteral("lblDisclaimer"), this);
     disclaimer->setWordWrap(true);
 
-    QPushButton *ok = newButton(QStringLiteral("OK"), QStringLiteral("cmdOK"), this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    QPushButton *ok = DialogParts::newOkButton(QStringLiteral("cmdOK"), this);
     QPushButton *systemInfo =
         newButton(QStringLiteral("&System Info..."), QStringLiteral("cmdSysInfo"), this);
     connect(systemInfo, &QPushButton::clicked, this,

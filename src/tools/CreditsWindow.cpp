@@ -1,21 +1,14 @@
 #include "tools/CreditsWindow.h"
 
+#include "tools/DialogParts.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QLabel *newLabel(const QString &text, const QString &name, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-} // namespace
+using DialogParts::newLabel;
 
 CreditsWindow::CreditsWindow(QWidget *parent) : QDialog(parent)
 {
@@ -45,14 +38,8 @@ CreditsWindow::CreditsWindow(QWidget *parent) : QDialog(parent)
                               QStringLiteral("lblRights"), this);
     rights->setWordWrap(true);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("MyNuAboutcmd_Ok"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
+    QPushButton *ok = DialogParts::newOkButton(QStringLiteral("MyNuAboutcmd_Ok"), this);
+    QHBoxLayout *buttons = DialogParts::rowAtRight(ok);
     auto *column = new QVBoxLayout(this);
     column->addWidget(title);
     column->addSpacing(8);

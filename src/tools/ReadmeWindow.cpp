@@ -1,5 +1,7 @@
 #include "tools/ReadmeWindow.h"
 
+#include "tools/DialogParts.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -74,14 +76,8 @@ ReadmeWindow::ReadmeWindow(QWidget *parent, const QStringList &folders) : QDialo
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text->setPlainText(readmeText(folders));
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("readmecmd_ok"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
+    QPushButton *ok = DialogParts::newOkButton(QStringLiteral("readmecmd_ok"), this);
+    QHBoxLayout *buttons = DialogParts::rowAtRight(ok);
     auto *column = new QVBoxLayout(this);
     column->addWidget(text);
     column->addLayout(buttons);

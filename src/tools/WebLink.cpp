@@ -4,8 +4,11 @@
 #include "platform/Messages.h"
 #include "shell/AppInfo.h"
 
+#include <QColor>
 #include <QEvent>
+#include <QFont>
 #include <QLabel>
+#include <QPalette>
 #include <QUrl>
 
 namespace {
@@ -68,6 +71,17 @@ void openWebPage(QWidget *parent, const QString &address)
         return;
     Messages::show(parent, QStringLiteral("Unable to open URL. Install browser first!"), QMessageBox::Ok,
                    QMessageBox::NoIcon);
+}
+
+void showAsLink(QLabel *label)
+{
+    label->setCursor(Qt::PointingHandCursor);
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 0xC0));
+    label->setPalette(palette);
 }
 
 void addPressedLook(QLabel *label)

@@ -19,6 +19,9 @@ bool askAndOpen(QWidget *parent, const QString &question, const QString &address
 // Opens `address` in the desktop's browser; where that fails, says a browser is needed.
 void openWebPage(QWidget *parent, const QString &address);
 
+// Gives `label` the look of a link: a pointing hand over it, underlined dark blue text.
+void showAsLink(QLabel *label);
+
 // Gives `label` a single-line border while a mouse button is held on it, so it looks pressed.
 void addPressedLook(QLabel *label);
 
