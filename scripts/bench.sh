@@ -56,7 +56,26 @@ print(f"start-up wall (median of {runs})\t{sw:.1f}\tms\t{sw / bw:.2f} x bare")
 print(f"start-up peak memory (median)\t{sm:.1f}\tMiB\t{sm / bm:.2f} x bare")
 PY
 ./build-bench/bench/bench_pageswitch 10000
-for extra in build-bench/bench/bench_rtf build-bench/bench/bench_export; do
-  [ -x "$extra" ] && "$extra"
-done
+# RTF throughput, with unrtf --text on the same files as a peer (installed here only).
+RTF_DIR="$WORK/rtf"
+mkdir -p "$RTF_DIR"
+./build-bench/bench/bench_rtf "$RTF_DIR"
+if ! command -v unrtf >/dev/null 2>&1; then
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO=sudo
+  $SUDO apt-get install -y -qq unrtf >/dev/null 2>&1 || true
+fi
+if command -v unrtf >/dev/null 2>&1; then
+  for f in "$RTF_DIR"/*.rtf; do
+    python3 - "$f" <<'PY'
+import os, subprocess, sys, time
+path = sys.argv[1]
+start = time.perf_counter()
+subprocess.run(["unrtf", "--text", path], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
+seconds = time.perf_counter() - start
+mb = os.path.getsize(path) / (1024 * 1024)
+print(f"unrtf --text {os.path.basename(path)[:-4]}\t{mb / seconds:.3f}\tMB/s")
+PY
+  done
+fi
 exit 0

@@ -1,0 +1,123 @@
+// RTF reading and writing throughput on generated documents, and the time from opening a large
+// document to its text laid out in the editor page. With a folder argument, the generated files
+// are left there (for a comparison with other readers).
+#include "BenchSupport.h"
+
+#include "editor/EditorFiles.h"
+#include "editor/EditorPage.h"
+#include "editor/RtfReader.h"
+#include "editor/RtfWriter.h"
+#include "shell/MainWindow.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace {
+
+const char *const kWords[] = {"concrete", "footing", "rebar", "block", "mortar", "trowel", "slab", "course"};
+
+// Body text of one paragraph for each class of document.
+QByteArray paragraph(const QString &kind, int n)
+{
+    QByteArray text;
+    for (int w = 0; w < 12; ++w) {
+        const QByteArray word = kWords[(n + w) % 8];
+        if (kind == QLatin1String("plain")) {
+            text += word + ' ';
+        } else if (kind == QLatin1String("formatted")) {
+            static const char *const on[] = {"\\b ", "\\i ", "\\ul ", "\\strike ", "\\fs28 "};
+            static const char *const off[] = {"\\b0 ", "\\i0 ", "\\ulnone ", "\\strike0 ", "\\fs20 "};
+            text += QByteArray(on[w % 5]) + word + ' ' + off[w % 5];
+        } else if (kind == QLatin1String("fonts")) {
+            text += "\\f" + QByteArray::number(w % 8) + "\\cf" + QByteArray::number(1 + (n + w) % 8) + ' ' +
+                    word + ' ';
+        } else {
+            text += word + " \\u1076?\\u1086?\\u1084? \\u26085?\\u26412? \\'e9t\\'e9 ";
+        }
+    }
+    return text + "\\par\n";
+}
+
+QByteArray generate(const QString &kind, qsizetype bytes)
+{
+    QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl";
+    for (int f = 0; f < 8; ++f)
+        rtf += "{\\f" + QByteArray::number(f) + " Font" + QByteArray::number(f) + ";}";
+    rtf += "}{\\colortbl;";
+    for (int c = 0; c < 8; ++c)
+        rtf +=
+            "\\red" + QByteArray::number(c * 30) + "\\green" + QByteArray::number(255 - c * 30) + "\\blue0;";
+    rtf += "}\n";
+    for (int n = 0; rtf.size() < bytes; ++n)
+        rtf += paragraph(kind, n);
+    return rtf + "}";
+}
+
+double megabytesPerSecond(qsizetype bytes, qint64 nanoseconds)
+{
+    return (double(bytes) / (1024.0 * 1024.0)) / (double(nanoseconds) / 1e9);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QString keep = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    const QList<QPair<QString, qsizetype>> sizes = {{QStringLiteral("100KB"), 100 * 1024},
+                                                    {QStringLiteral("1MB"), 1024 * 1024},
+                                                    {QStringLiteral("5MB"), 5 * 1024 * 1024},
+                                                    {QStringLiteral("10MB"), 10 * 1024 * 1024}};
+    QByteArray largestPlain;
+    for (const QString &kind : {QStringLiteral("plain"), QStringLiteral("formatted"), QStringLiteral("fonts"),
+                                QStringLiteral("nonascii")}) {
+        for (const auto &[label, bytes] : sizes) {
+            const QByteArray rtf = generate(kind, bytes);
+            if (!keep.isEmpty()) {
+                QFile file(QDir(keep).filePath(kind + QLatin1Char('-') + label + QStringLiteral(".rtf")));
+                if (file.open(QIODevice::WriteOnly))
+                    file.write(rtf);
+            }
+            if (kind == QLatin1String("plain") && label == QLatin1String("10MB"))
+                largestPlain = rtf;
+            QTextDocument document;
+            QElapsedTimer timer;
+            timer.start();
+            RtfReader::read(rtf, &document);
+            const qint64 readNs = timer.nsecsElapsed();
+            timer.start();
+            const QByteArray written = RtfWriter::write(document);
+            const qint64 writeNs = timer.nsecsElapsed();
+            report(QStringLiteral("rtf read %1 %2").arg(kind, label), megabytesPerSecond(rtf.size(), readNs),
+                   QStringLiteral("MB/s"));
+            report(QStringLiteral("rtf write %1 %2").arg(kind, label),
+                   megabytesPerSecond(written.size(), writeNs), QStringLiteral("MB/s"));
+        }
+    }
+
+    // Opening the 10 MB document in the editor page, until its text is laid out.
+    const QString path = QDir::temp().filePath(QStringLiteral("mortarix-bench-10MB.rtf"));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return 1;
+        file.write(largestPlain);
+    }
+    MainWindow window;
+    window.show();
+    QTextEdit *editor = window.editor()->textBox();
+    QElapsedTimer timer;
+    timer.start();
+    const QString error = EditorFiles::loadRichText(path, editor->document());
+    editor->document()->documentLayout()->documentSize();
+    QCoreApplication::processEvents();
+    report(QStringLiteral("open 10MB in the editor"), double(timer.nsecsElapsed()) / 1e6,
+           QStringLiteral("ms"));
+    QFile::remove(path);
+    return error.isEmpty() ? 0 : 1;
+}
