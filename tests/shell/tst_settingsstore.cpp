@@ -4,7 +4,10 @@
 #include "shell/MainWindow.h"
 #include "shell/SettingsStore.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -153,6 +156,44 @@ private slots:
         SettingsStore::save("Values", key, stored);
         MainWindow window;
         QCOMPARE(option(window, key)->isChecked(), expected);
+    }
+
+    void damagedStoreLoadsTheDesignedStates_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("empty") << QByteArray();
+        QByteArray garbage;
+        for (int i = 0; i < 4096; ++i)
+            garbage.append(char((i * 131 + 7) % 256));
+        QTest::newRow("binary garbage") << garbage;
+        QTest::newRow("bad states") << QByteArray(
+            "[Values]\nOption1%280%29=\nOption2%280%29=yes\nrbropt_visible%280%29=2\n");
+        QTest::newRow("values as lists")
+            << QByteArray("[Values]\nOption1%283%29=True, False\n[Prices]\nPrice%280%29=1,2\n");
+        QByteArray many("[Values]\n");
+        for (int i = 0; i < 10000; ++i)
+            many += "Unknown" + QByteArray::number(i) + "%28" + QByteArray::number(i % 7) + "%29=True\n";
+        QTest::newRow("10,000 unknown keys") << many;
+    }
+
+    void damagedStoreLoadsTheDesignedStates()
+    {
+        QFETCH(QByteArray, content);
+        QDir().mkpath(QFileInfo(SettingsStore::filePath()).absolutePath());
+        QFile file(SettingsStore::filePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        QElapsedTimer clock;
+        clock.start();
+        MainWindow window;
+        QVERIFY2(clock.elapsed() < 5000, "loading took too long");
+        QCOMPARE(selectedOptions(window),
+                 (QStringList{"Option1(0)", "Option10(0)", "Option10(1)", "Option10(2)", "Option10(3)",
+                              "Option10(4)", "Option10(5)", "Option2(0)", "rbropt_visible(0)"}));
+        // The store can be written again afterwards.
+        OptionStates::saveAll(&window);
+        QCOMPARE(SettingsStore::get("Values", "Option1(0)"), QStringLiteral("True"));
     }
 
     void pricesRoundTrip()

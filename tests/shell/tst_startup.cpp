@@ -9,6 +9,8 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLockFile>
+#include <QProcess>
+#include <QSysInfo>
 #include <QTimer>
 
 class TestStartup : public QObject
@@ -102,6 +104,25 @@ private slots:
         for (QWidget *widget : QApplication::topLevelWidgets())
             QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
         other.unlock();
+    }
+
+    void lockLeftByAKilledCopyDoesNotStopTheNextStart()
+    {
+        // A copy that died leaves its lock file behind; its process id no longer runs.
+        QProcess gone;
+        gone.start(QStringLiteral("true"));
+        QVERIFY(gone.waitForFinished());
+        const qint64 deadPid = gone.processId() ? gone.processId() : 999999;
+        QFile lock(SingleInstance::lockFilePath());
+        QVERIFY(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        lock.write(QByteArray::number(deadPid) + "\n" + QCoreApplication::applicationName().toUtf8() + "\n" +
+                   QSysInfo::machineHostName().toUtf8() + "\n");
+        lock.close();
+
+        SingleInstance instance;
+        QVERIFY(instance.acquire());
+        SingleInstance second;
+        QVERIFY(!second.acquire());
     }
 
     void firstCopyShowsTheMainWindowAfterTheSplash()
