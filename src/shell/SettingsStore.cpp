@@ -118,7 +118,7 @@ QLineEdit *priceBox(const QWidget *window, int index)
 }
 } // namespace
 
-void saveAll(const QWidget *window)
+bool saveAll(const QWidget *window)
 {
     QSettings store = openStore();
     store.beginGroup(kPricesSection);
@@ -128,6 +128,7 @@ void saveAll(const QWidget *window)
     }
     store.endGroup();
     store.sync();
+    return store.status() == QSettings::NoError;
 }
 
 void restoreAll(QWidget *window)

@@ -39,6 +39,7 @@ void setOption(QWidget *optionButton, bool selected);
 namespace PriceStore {
 constexpr int kPriceCount = 11;
 QString priceKey(int index);
-void saveAll(const QWidget *window);
+// False when the store could not be written (the prices are then not on disk).
+bool saveAll(const QWidget *window);
 void restoreAll(QWidget *window);
 } // namespace PriceStore

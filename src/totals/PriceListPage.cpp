@@ -3,6 +3,7 @@
 #include "platform/Messages.h"
 #include "shell/SettingsStore.h"
 
+#include <QDir>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -109,7 +110,14 @@ QLineEdit *PriceListPage::entryField(int index) const
 
 void PriceListPage::save()
 {
-    PriceStore::saveAll(this);
+    // Say "saved" only when the prices are on disk.
+    if (!PriceStore::saveAll(this)) {
+        Messages::show(this,
+                       QStringLiteral("Your Prices Could Not Be Saved To %1.")
+                           .arg(QDir::toNativeSeparators(SettingsStore::filePath())),
+                       QMessageBox::Ok, QMessageBox::Warning);
+        return;
+    }
     Messages::show(this, QStringLiteral("Your Data Has Been Saved To A File."), QMessageBox::Ok,
                    QMessageBox::Information);
 }

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -221,6 +222,22 @@ private slots:
         QCOMPARE(next.priceList()->entry(0), QStringLiteral("95"));
         QCOMPARE(next.priceList()->entry(10), QStringLiteral("1234"));
         QCOMPARE(next.priceList()->entry(1), QString());
+    }
+
+    void priceListSaveThatFailsSaysSo()
+    {
+        // The store's file is a folder, so nothing can be written there.
+        QVERIFY(QDir().mkpath(SettingsStore::filePath()));
+        MainWindow window;
+        window.show();
+        window.priceList()->entryField(0)->setText(QStringLiteral("95"));
+        auto seen = TestSupport::answerNextMessageBox(QMessageBox::Ok);
+        window.priceList()->save();
+        QVERIFY(seen->shown);
+        QCOMPARE(seen->icon, QMessageBox::Warning);
+        QVERIFY2(seen->text.startsWith(QStringLiteral("Your Prices Could Not Be Saved To ")),
+                 qPrintable(seen->text));
+        QVERIFY(QDir().rmdir(SettingsStore::filePath()));
     }
 
     void priceListLabels()
