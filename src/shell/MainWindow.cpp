@@ -147,10 +147,12 @@ MainWindow::~MainWindow() = default;
 
 QStringList MainWindow::pageButtonCaptions()
 {
-    return {QStringLiteral("Footing"),    QStringLiteral("Piers"),     QStringLiteral("Rebar"),
-            QStringLiteral("Flatwork"),   QStringLiteral("Weld Wire"), QStringLiteral("Block"),
-            QStringLiteral("PRD Walls"),  QStringLiteral("Brick"),     QStringLiteral("Totals"),
-            QStringLiteral("Text Editor")};
+    static const QStringList captions = {QStringLiteral("Footing"),   QStringLiteral("Piers"),
+                                         QStringLiteral("Rebar"),     QStringLiteral("Flatwork"),
+                                         QStringLiteral("Weld Wire"), QStringLiteral("Block"),
+                                         QStringLiteral("PRD Walls"), QStringLiteral("Brick"),
+                                         QStringLiteral("Totals"),    QStringLiteral("Text Editor")};
+    return captions;
 }
 
 void MainWindow::buildWindow()
@@ -178,6 +180,10 @@ void MainWindow::buildWindow()
         button->setObjectName(arrayName("Command1", i));
         button->setGeometry(twipsRect(195, kButtonTops[i], 1275, 300));
         button->installEventFilter(this);
+        // A pressed button repaints at once; filling its corners with the panel's own colour spares
+        // repainting the panel beneath it on every click.
+        button->setBackgroundRole(QPalette::Window);
+        button->setAutoFillBackground(true);
         connect(button, &QPushButton::clicked, this, [this, i] { switchToPage(i); });
         m_pageButtons.append(button);
     }
@@ -258,7 +264,8 @@ void MainWindow::buildMenus()
     statusBarEntry->setChecked(true);
     connect(statusBarEntry, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
 
-    connect(menuAction(QStringLiteral("mnustrtpge")), &QAction::triggered, this, &MainWindow::showStartPage);
+    m_startPageAction = menuAction(QStringLiteral("mnustrtpge"));
+    connect(m_startPageAction, &QAction::triggered, this, &MainWindow::showStartPage);
     connect(menuAction(QStringLiteral("mnuPrceList")), &QAction::triggered, this, &MainWindow::showPriceList);
 
     connect(menuAction(QStringLiteral("mnuExit")), &QAction::triggered, this,
@@ -389,8 +396,7 @@ void MainWindow::runLoadSteps()
             }
         }
     });
-    runStep("disable start page entry",
-            [this] { menuAction(QStringLiteral("mnustrtpge"))->setEnabled(false); });
+    runStep("disable start page entry", [this] { m_startPageAction->setEnabled(false); });
     runStep("price boxes", [this] {
         for (int i = 0; i < PriceStore::kPriceCount; ++i) {
             if (auto *price = findChild<QLineEdit *>(arrayName("text1", i))) {
@@ -473,7 +479,7 @@ void MainWindow::switchToPage(int index)
     QGroupBox *start = m_pages.value(kStartPage);
     if (start->isVisibleTo(this))
         start->lower();
-    menuAction(QStringLiteral("mnustrtpge"))->setEnabled(true);
+    m_startPageAction->setEnabled(true);
     QGroupBox *options = m_pages.value(kOptionsPage);
     if (options->isVisibleTo(this))
         options->lower();

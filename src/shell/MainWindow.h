@@ -111,6 +111,7 @@ private:
 
     QMap<int, QGroupBox *> m_pages;
     QList<QPushButton *> m_pageButtons;
+    QAction *m_startPageAction = nullptr; // looked up once: a page switch enables it
     QMap<QString, QMenu *> m_popupMenus;
     QList<QLabel *> m_statusPanels;
     QTimer *m_clock = nullptr;

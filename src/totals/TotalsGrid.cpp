@@ -104,31 +104,80 @@ void TotalsGrid::LoadGrid()
 
 void TotalsGrid::FormatGrid()
 {
+    forgetAnswersOnLocaleChange();
     for (int row = 1; row < rowCount(); ++row) {
         for (int column = 1; column < kColumns; ++column) {
-            const QString text = cell(row, column);
-            try {
-                const auto value = Numbers::parseLocaleNumber(text);
-                if (value)
-                    setCell(row, column, Numbers::formatNumber(*value, Numbers::Pattern::GridDollar));
-            } catch (const Numbers::NumberOverflow &) {
-                // Text too large to be an amount stays as it is.
-            }
+            const QString formatted = gridFormOf(cell(row, column));
+            if (!formatted.isNull())
+                setCell(row, column, formatted);
         }
     }
 }
 
+void TotalsGrid::forgetAnswersOnLocaleChange()
+{
+    const QLocale locale;
+    if (locale == m_answersLocale)
+        return;
+    m_answersLocale = locale;
+    m_amounts.clear();
+    m_gridForms.clear();
+    m_currencyTexts.clear();
+}
+
+namespace {
+
+// Text typed into the grid could make these grow without end; a few hundred answers cover every
+// text a session's grid holds at once.
+constexpr qsizetype kMaxAnswers = 512;
+
+template <typename Key, typename Value, typename Compute>
+Value remembered(QHash<Key, Value> &answers, const Key &key, Compute compute)
+{
+    const auto found = answers.constFind(key);
+    if (found != answers.cend())
+        return *found;
+    if (answers.size() >= kMaxAnswers)
+        answers.clear();
+    const Value value = compute();
+    answers.insert(key, value);
+    return value;
+}
+
+} // namespace
+
+QString TotalsGrid::gridFormOf(const QString &text)
+{
+    return remembered(m_gridForms, text, [&text] {
+        try {
+            if (const auto value = Numbers::parseLocaleNumber(text))
+                return Numbers::formatNumber(*value, Numbers::Pattern::GridDollar);
+        } catch (const Numbers::NumberOverflow &) {
+            // Text too large to be an amount stays as it is.
+        }
+        return QString();
+    });
+}
+
 Currency TotalsGrid::amountOf(const QString &text)
 {
-    try {
-        return Numbers::parseLocaleCurrency(text).value_or(Currency());
-    } catch (const Numbers::NumberOverflow &) {
-        return Currency();
-    }
+    return remembered(m_amounts, text, [&text] {
+        try {
+            return Numbers::parseLocaleCurrency(text).value_or(Currency());
+        } catch (const Numbers::NumberOverflow &) {
+            return Currency();
+        }
+    });
+}
+
+QString TotalsGrid::currencyText(Currency amount)
+{
+    return remembered(m_currencyTexts, amount.ticks(), [amount] { return Numbers::formatCurrency(amount); });
 }
 
 void TotalsGrid::recalcReadAmounts()
 {
+    forgetAnswersOnLocaleChange();
     for (int row = kFirstCalculatorRow; row <= kLastCalculatorRow; ++row) {
         m_labour[row] = amountOf(cell(row, kLabourColumn));
         m_material[row] = amountOf(cell(row, kMaterialColumn));
@@ -149,19 +198,20 @@ void TotalsGrid::recalcFormatAndSubTotals()
     } catch (const Numbers::NumberOverflow &) {
         return;
     }
-    setCell(kSubTotalRow, kMaterialColumn, Numbers::formatCurrency(material));
-    setCell(kSubTotalRow, kLabourColumn, Numbers::formatCurrency(labour));
+    setCell(kSubTotalRow, kMaterialColumn, currencyText(material));
+    setCell(kSubTotalRow, kLabourColumn, currencyText(labour));
 }
 
 void TotalsGrid::recalcGrandAndRowTotals()
 {
+    forgetAnswersOnLocaleChange();
     // The grand total adds the sub totals as shown.
     try {
         const Currency grand =
             amountOf(cell(kSubTotalRow, kLabourColumn)) + amountOf(cell(kSubTotalRow, kMaterialColumn));
-        setCell(kGrandTotalRow, kMaterialColumn, Numbers::formatCurrency(grand));
+        setCell(kGrandTotalRow, kMaterialColumn, currencyText(grand));
         for (int row = kFirstCalculatorRow; row <= kLastCalculatorRow; ++row)
-            setCell(row, kTotalColumn, Numbers::formatCurrency(m_labour[row] + m_material[row]));
+            setCell(row, kTotalColumn, currencyText(m_labour[row] + m_material[row]));
     } catch (const Numbers::NumberOverflow &) {
     }
 }

@@ -2,6 +2,8 @@
 
 #include "calculators/Numbers.h"
 
+#include <QHash>
+#include <QLocale>
 #include <QTableWidget>
 
 #include <array>
@@ -60,9 +62,19 @@ protected:
 private:
     // An amount as the recomputation reads it: the locale's currency reading; empty text or
     // text that is no number counts as 0.
-    static Numbers::Currency amountOf(const QString &text);
+    Numbers::Currency amountOf(const QString &text);
+    // The grid form of a cell's text, or a null text when the cell holds no number.
+    QString gridFormOf(const QString &text);
+    QString currencyText(Numbers::Currency amount);
+    // Every page switch reads and formats the same few dozen texts again; the answers are kept
+    // here, and forgotten when the locale they depend on changes.
+    void forgetAnswersOnLocaleChange();
 
     std::array<Numbers::Currency, kLastCalculatorRow + 1> m_labour{};
     std::array<Numbers::Currency, kLastCalculatorRow + 1> m_material{};
     QMenu *m_popup = nullptr;
+    QLocale m_answersLocale;
+    QHash<QString, Numbers::Currency> m_amounts;
+    QHash<QString, QString> m_gridForms;
+    QHash<std::int64_t, QString> m_currencyTexts;
 };

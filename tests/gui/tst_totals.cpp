@@ -5,6 +5,7 @@
 #include "shell/SettingsStore.h"
 #include "totals/PriceListPage.h"
 #include "totals/TotalsGrid.h"
+#include "calculators/NumberFormat.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -138,6 +139,35 @@ private slots:
         QCOMPARE(grid->cell(14, 2), QStringLiteral("$1234.50"));
         QCOMPARE(grid->cell(17, 2), QStringLiteral("$1334.50"));
         QCOMPARE(grid->cell(14, 0), QStringLiteral("Sub Total"));
+    }
+
+    // The grid remembers what it read and wrote; neither a new amount nor a new locale may find a
+    // stale answer.
+    void repeatedSwitchesFollowNewAmountsAndLocale()
+    {
+        MainWindow window;
+        window.show();
+        TotalsGrid *grid = window.totalsGrid();
+        grid->setCell(6, 1, "100");
+        grid->setCell(6, 2, "$1,234.50");
+        for (int i = 0; i < 3; ++i)
+            clickTotals(window);
+        QCOMPARE(grid->cell(17, 2), QStringLiteral("$1,334.50"));
+        grid->setCell(6, 1, "200");
+        clickTotals(window);
+        QCOMPARE(grid->cell(6, 3), QStringLiteral("$1,434.50"));
+        QCOMPARE(grid->cell(17, 2), QStringLiteral("$1,434.50"));
+
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        grid->setCell(6, 1, "200");
+        grid->setCell(6, 2, "1234,5");
+        clickTotals(window);
+        const QString german = Numbers::formatCurrency(Numbers::Currency::fromTicks(14345000));
+        QLocale::setDefault(before);
+        QVERIFY(german != QStringLiteral("$1,434.50"));
+        QCOMPARE(grid->cell(6, 3), german);
+        QCOMPARE(grid->cell(17, 2), german);
     }
 
     void grandTotalAddsTheSubTotalsAsShown()
