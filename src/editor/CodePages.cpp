@@ -331,7 +331,11 @@ std::optional<char> toWindows1252(char16_t c)
 {
     if (c < 0x80)
         return static_cast<char>(c);
-    for (std::size_t i = 0; i < kCp1252.size(); ++i) {
+    // Bytes 0xA0-0xFF are Latin-1 itself; only the 32 bytes below need looking up.
+    static_assert(kCp1252[0x20] == 0xA0 && kCp1252[0x7F] == 0xFF);
+    if (c >= 0xA0 && c <= 0xFF)
+        return static_cast<char>(c);
+    for (std::size_t i = 0; i < 0x20; ++i) {
         if (kCp1252[i] == c && c != 0xFFFD)
             return static_cast<char>(0x80 + i);
     }

@@ -13,6 +13,7 @@
 #include <map>
 #include <optional>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace RtfReader {
@@ -352,6 +353,7 @@ constexpr qsizetype kChunk = qsizetype(1) << 20;
 constexpr std::size_t kMaxTableEntries = 65536;
 constexpr qsizetype kMaxFontNameLength = 256;
 constexpr std::size_t kMaxCodePages = 16;
+constexpr std::size_t kMaxCachedFormats = 4096;
 // Font sizes in half points, as far as word processors allow them.
 constexpr int kMinHalfPoints = 2;
 constexpr int kMaxHalfPoints = 3276;
@@ -376,6 +378,19 @@ struct CharProps
     bool hidden = false;
 
     bool operator==(const CharProps &) const = default;
+};
+
+struct CharPropsHash
+{
+    std::size_t operator()(const CharProps &p) const
+    {
+        std::size_t h = std::hash<int>()(p.font);
+        for (const int v : {p.halfPoints, p.colour, p.highlight,
+                            p.vertical * 128 + p.bold + 2 * p.italic + 4 * p.underline + 8 * p.strike +
+                                16 * p.caps + 32 * p.smallCaps + 64 * p.hidden})
+            h = h * 1000003u ^ std::hash<int>()(v);
+        return h;
+    }
 };
 
 struct GroupState
@@ -431,12 +446,24 @@ bool isLowSurrogate(char16_t c)
 // Removes what QTextDocument would misread as structure (block and frame separators, object
 // placeholders) or cannot show (control characters, unpaired surrogates). Tabs and line separators
 // stay.
-void sanitize(QString &text)
+// Only the part from `from` on is looked at.
+void sanitize(QString &text, qsizetype from = 0)
 {
-    qsizetype out = 0;
     const qsizetype size = text.size();
+    // Nearly all text is printable ASCII or Latin, which stays as it is: pass over it without
+    // writing.
+    const QChar *clean = text.constData();
+    while (from < size) {
+        const char16_t c = clean[from].unicode();
+        if (!((c >= 0x20 && c < 0x7F) || c == u'\t' || (c >= 0xA0 && c < 0x2000)))
+            break;
+        ++from;
+    }
+    if (from == size)
+        return;
+    qsizetype out = from;
     QChar *data = text.data();
-    for (qsizetype i = 0; i < size; ++i) {
+    for (qsizetype i = from; i < size; ++i) {
         char16_t c = data[i].unicode();
         if ((c < 0x20 && c != u'\t') || c == 0x7F)
             continue;
@@ -551,15 +578,11 @@ private:
     Alignment m_blockAlignment = Alignment::Left;
     std::optional<CharProps> m_blockCharProps;
 
-    // Formats built lately; most documents switch among a handful.
-    struct CachedFormat
-    {
-        CharProps props;
-        QTextCharFormat format;
-    };
-    std::array<CachedFormat, 8> m_formatCache;
-    std::size_t m_formatCacheSize = 0;
-    std::size_t m_formatCacheNext = 0;
+    // Formats built so far: documents switch among a few dozen, and building one costs more than
+    // inserting its text.
+    std::unordered_map<CharProps, QTextCharFormat, CharPropsHash> m_formats;
+    // Where the part of m_text not yet cleaned of characters that would break the document starts.
+    qsizetype m_textCheckedUpTo = 0;
     int m_paragraphs = 0;
     int m_runs = 0;
 };
@@ -1153,9 +1176,10 @@ void Parser::flushText(bool all)
         heldBack = m_text.back();
         m_text.chop(1);
     }
-    sanitize(m_text);
+    sanitize(m_text, m_textCheckedUpTo);
     m_cursor.insertText(m_text, charFormat(m_textProps));
     m_text.clear();
+    m_textCheckedUpTo = 0;
     if (!heldBack.isNull())
         m_text += heldBack;
     ++m_runs;
@@ -1163,17 +1187,12 @@ void Parser::flushText(bool all)
 
 const QTextCharFormat &Parser::charFormat(const CharProps &props)
 {
-    for (std::size_t i = 0; i < m_formatCacheSize; ++i) {
-        if (m_formatCache[i].props == props)
-            return m_formatCache[i].format;
-    }
-    CachedFormat &slot = m_formatCache[m_formatCacheNext];
-    m_formatCacheNext = (m_formatCacheNext + 1) % m_formatCache.size();
-    if (m_formatCacheSize < m_formatCache.size())
-        ++m_formatCacheSize;
-    slot.props = props;
-    QTextCharFormat &format = slot.format;
-    format = QTextCharFormat();
+    if (const auto found = m_formats.find(props); found != m_formats.end())
+        return found->second;
+    // Hostile input could name a new format with every run.
+    if (m_formats.size() >= kMaxCachedFormats)
+        m_formats.clear();
+    QTextCharFormat &format = m_formats[props];
     const FontEntry *font = fontEntry(props.font >= 0 ? props.font : m_defaultFont);
     if (font && !font->name.isEmpty())
         format.setFontFamilies(QStringList{font->name});
@@ -1231,15 +1250,24 @@ void Parser::endParagraph()
         emitText(QStringView(&lineBreak, 1));
         return;
     }
+    ++m_paragraphs;
+    const GroupState &s = state();
+    if (s.alignment == m_blockAlignment && s.chr == m_textProps && m_blockCharProps == m_textProps) {
+        // The paragraph ends in the formats it was given and the next one starts in them too: a
+        // paragraph separator in the pending text makes the same block in the same insertion,
+        // which spares inserting every paragraph on its own.
+        sanitize(m_text, m_textCheckedUpTo);
+        m_text += QChar::ParagraphSeparator;
+        m_textCheckedUpTo = m_text.size();
+        return;
+    }
     flushText();
     finishBlock();
     // The next paragraph most likely keeps these formats; giving them to it now saves setting them at
     // its end.
-    const GroupState &s = state();
     m_cursor.insertBlock(blockFormat(s.alignment), charFormat(s.chr));
     m_blockAlignment = s.alignment;
     m_blockCharProps = s.chr;
-    ++m_paragraphs;
 }
 
 // Gives the paragraph under the cursor the alignment and character format in effect at its end, as

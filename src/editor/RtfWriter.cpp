@@ -11,6 +11,8 @@
 #include <QTextFragment>
 
 #include <algorithm>
+#include <charconv>
+#include <iterator>
 
 namespace RtfWriter {
 
@@ -45,6 +47,7 @@ public:
 
 private:
     RunProps propsOf(const QTextCharFormat &format);
+    const RunProps &propsOf(const QTextFragment &fragment);
     int fontIndex(const QString &family);
     int colourIndex(const QColor &colour);
 
@@ -53,6 +56,7 @@ private:
     void toggle(const char *name, bool on);
     void changeProps(const RunProps &to);
     void text(QStringView text, bool inFontTable = false);
+    void plainAscii(const QChar *from, qsizetype count);
 
     const QTextDocument &m_document;
     QFont m_defaultFont;
@@ -63,6 +67,9 @@ private:
     QHash<QString, int> m_fontIndex;
     QList<QColor> m_colours;
     QHash<QRgb, int> m_colourIndex;
+    // Documents use few formats for many runs; reading a format's properties costs more than the
+    // run's text.
+    QHash<int, RunProps> m_propsByFormat;
 };
 
 Writer::Writer(const QTextDocument &document) : m_document(document), m_defaultFont(document.defaultFont())
@@ -73,6 +80,9 @@ Writer::Writer(const QTextDocument &document) : m_document(document), m_defaultF
 
 QByteArray Writer::write()
 {
+    // One copy of the whole text, where each fragment's position finds its characters.
+    const QString all = m_document.toRawText();
+    m_out.reserve(all.size() + all.size() / 8 + 1024);
     for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
         if (block != m_document.begin()) {
             word("par");
@@ -87,12 +97,17 @@ QByteArray Writer::write()
             word("qr");
         else if (alignment & Qt::AlignJustify)
             word("qj");
+        // Fragments follow each other, so their positions add up from the block's (asking each
+        // fragment for its own would walk the document's tree every time).
+        int position = block.position();
         for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (!fragment.isValid())
                 continue;
-            changeProps(propsOf(fragment.charFormat()));
-            text(fragment.text());
+            const int length = fragment.length();
+            changeProps(propsOf(fragment));
+            text(QStringView(all).sliced(position, length));
+            position += length;
         }
     }
     const QByteArray body = std::exchange(m_out, QByteArray());
@@ -113,6 +128,15 @@ QByteArray Writer::write()
     m_out += body;
     m_out += "}\n";
     return std::exchange(m_out, QByteArray());
+}
+
+const RunProps &Writer::propsOf(const QTextFragment &fragment)
+{
+    const int index = fragment.charFormatIndex();
+    auto found = m_propsByFormat.find(index);
+    if (found == m_propsByFormat.end())
+        found = m_propsByFormat.insert(index, propsOf(fragment.charFormat()));
+    return *found;
 }
 
 RunProps Writer::propsOf(const QTextCharFormat &format)
@@ -190,7 +214,9 @@ void Writer::word(const char *name)
 void Writer::word(const char *name, int param)
 {
     word(name);
-    m_out += QByteArray::number(param);
+    char digits[12];
+    const auto end = std::to_chars(std::begin(digits), std::end(digits), param).ptr;
+    m_out.append(digits, end - digits);
 }
 
 void Writer::toggle(const char *name, bool on)
@@ -229,10 +255,39 @@ void Writer::changeProps(const RunProps &to)
     from = to;
 }
 
+// Printable ASCII other than the three RTF specials.
+bool isPlainAscii(char16_t c)
+{
+    return c >= 0x20 && c < 0x7F && c != u'\\' && c != u'{' && c != u'}';
+}
+
+void Writer::plainAscii(const QChar *from, qsizetype count)
+{
+    if (m_needDelimiter)
+        m_out += ' ';
+    m_needDelimiter = false;
+    const qsizetype start = m_out.size();
+    m_out.resize(start + count);
+    char *to = m_out.data() + start;
+    for (qsizetype i = 0; i < count; ++i)
+        to[i] = char(from[i].unicode());
+}
+
 void Writer::text(QStringView text, bool inFontTable)
 {
-    for (const QChar qc : text) {
-        const char16_t c = qc.unicode();
+    const QChar *data = text.data();
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = data[i].unicode();
+        if (isPlainAscii(c) && !(inFontTable && c == u';')) {
+            // Most text is a run of such characters: copy it at once.
+            qsizetype end = i + 1;
+            while (end < size && isPlainAscii(data[end].unicode()) && !(inFontTable && data[end] == u';'))
+                ++end;
+            plainAscii(data + i, end - i);
+            i = end - 1;
+            continue;
+        }
         switch (c) {
         case u'\\':
         case u'{':

@@ -113,6 +113,15 @@ QString alignments(const QTextDocument &doc)
     return out.join(u' ');
 }
 
+// The size of each paragraph mark, which sets the height of an empty line.
+QString markSizes(const QTextDocument &doc)
+{
+    QStringList out;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        out << QString::number(b.charFormat().fontPointSize());
+    return out.join(u' ');
+}
+
 QString corpusFile(const QString &name)
 {
     return TestSupport::corpusDir() + u"/rtf/" + name;
@@ -147,6 +156,8 @@ private slots:
     void fontNamesInTheirCharset();
     void alignment_data();
     void alignment();
+    void paragraphMarkSize_data();
+    void paragraphMarkSize();
     void replacesContentAndUndo();
     void malformed_data();
     void malformed();
@@ -447,6 +458,24 @@ void TestRtfReader::alignment()
     QFETCH(QByteArray, input);
     QFETCH(QString, expected);
     QCOMPARE(alignments(*load(input).doc), expected);
+}
+
+void TestRtfReader::paragraphMarkSize_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("empty large line") << QByteArray("{\\rtf1 {\\fs48 \\par}b}") << u"24 12"_s;
+    QTest::newRow("size carries over") << QByteArray("{\\rtf1\\fs48 a\\par b}") << u"24 24"_s;
+    QTest::newRow("set at the paragraph mark") << QByteArray("{\\rtf1 a\\fs48\\par b}") << u"24 24"_s;
+    QTest::newRow("changed between runs of paragraphs")
+        << QByteArray("{\\rtf1 a\\par b\\par\\fs16 c\\par d\\par\\fs40\\par}") << u"12 12 8 8 20 20"_s;
+}
+
+void TestRtfReader::paragraphMarkSize()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QString, expected);
+    QCOMPARE(markSizes(*load(input).doc), expected);
 }
 
 void TestRtfReader::replacesContentAndUndo()
