@@ -132,7 +132,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     m_openWindows = new OpenWindows(this);
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(AppInfo::mainCaption());
-    setWindowIcon(QIcon(QStringLiteral(":/mortarix/mortarix.png")));
+    // Window and tray show the icon small; decoding the large one would cost every start.
+    setWindowIcon(QIcon(QStringLiteral(":/mortarix/mortarix-48.png")));
     // Menus come first, so pages can connect to their entries while they are built.
     buildPopupMenus();
     buildMenus();

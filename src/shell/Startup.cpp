@@ -91,7 +91,7 @@ int run(QApplication &app)
     app.setApplicationName(AppInfo::title());
     app.setApplicationDisplayName(AppInfo::title());
     app.setApplicationVersion(AppInfo::versionTriple());
-    app.setWindowIcon(QIcon(QStringLiteral(":/mortarix/mortarix.png")));
+    app.setWindowIcon(QIcon(QStringLiteral(":/mortarix/mortarix-48.png")));
 
     SingleInstance instance;
     if (!instance.acquire())
