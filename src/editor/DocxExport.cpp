@@ -1,6 +1,7 @@
 #include "editor/DocxExport.h"
 
 #include "platform/ExportFile.h"
+#include "platform/OnDemandLibrary.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -32,6 +33,56 @@ const char kRelationships[] =
     R"(Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" )"
     R"(Target="word/document.xml"/>)"
     R"(</Relationships>)";
+
+// libzip is opened on the first export instead of being linked: it brings OpenSSL's libcrypto
+// along, and loading that at start-up would slow every launch for a command few people use.
+struct Zip
+{
+    decltype(&::zip_error_init) zip_error_init = nullptr;
+    decltype(&::zip_error_fini) zip_error_fini = nullptr;
+    decltype(&::zip_source_buffer_create) zip_source_buffer_create = nullptr;
+    decltype(&::zip_open_from_source) zip_open_from_source = nullptr;
+    decltype(&::zip_source_buffer) zip_source_buffer = nullptr;
+    decltype(&::zip_file_add) zip_file_add = nullptr;
+    decltype(&::zip_close) zip_close = nullptr;
+    decltype(&::zip_discard) zip_discard = nullptr;
+    decltype(&::zip_source_keep) zip_source_keep = nullptr;
+    decltype(&::zip_source_free) zip_source_free = nullptr;
+    decltype(&::zip_source_open) zip_source_open = nullptr;
+    decltype(&::zip_source_read) zip_source_read = nullptr;
+    decltype(&::zip_source_seek) zip_source_seek = nullptr;
+    decltype(&::zip_source_tell) zip_source_tell = nullptr;
+    decltype(&::zip_source_close) zip_source_close = nullptr;
+    QString error; // why the library cannot be used; empty when every function was found
+};
+
+const Zip &zipLibrary()
+{
+    static const Zip functions = [] {
+        OnDemandLibrary library(QStringLiteral("zip"), 4);
+        Zip found;
+#define MORTARIX_BIND(name) library.bind(found.name, #name)
+        MORTARIX_BIND(zip_error_init);
+        MORTARIX_BIND(zip_error_fini);
+        MORTARIX_BIND(zip_source_buffer_create);
+        MORTARIX_BIND(zip_open_from_source);
+        MORTARIX_BIND(zip_source_buffer);
+        MORTARIX_BIND(zip_file_add);
+        MORTARIX_BIND(zip_close);
+        MORTARIX_BIND(zip_discard);
+        MORTARIX_BIND(zip_source_keep);
+        MORTARIX_BIND(zip_source_free);
+        MORTARIX_BIND(zip_source_open);
+        MORTARIX_BIND(zip_source_read);
+        MORTARIX_BIND(zip_source_seek);
+        MORTARIX_BIND(zip_source_tell);
+        MORTARIX_BIND(zip_source_close);
+#undef MORTARIX_BIND
+        found.error = library.errorString();
+        return found;
+    }();
+    return functions;
+}
 
 // True for the characters XML 1.0 allows in text (the surrogate pairs are checked by the caller).
 bool allowedInXml(char16_t c)
@@ -107,6 +158,9 @@ QByteArray documentXml(const QString &text)
 
 QByteArray package(const QString &text)
 {
+    const Zip &libzip = zipLibrary();
+    if (!libzip.error.isEmpty())
+        return {};
     const QByteArray document = documentXml(text);
     struct Part
     {
@@ -118,51 +172,51 @@ QByteArray package(const QString &text)
                                         {"word/document.xml", document}}};
 
     zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t *buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
+    libzip.zip_error_init(&error);
+    zip_source_t *buffer = libzip.zip_source_buffer_create(nullptr, 0, 0, &error);
     if (!buffer) {
-        zip_error_fini(&error);
+        libzip.zip_error_fini(&error);
         return {};
     }
-    zip_t *archive = zip_open_from_source(buffer, ZIP_TRUNCATE, &error);
-    zip_error_fini(&error);
+    zip_t *archive = libzip.zip_open_from_source(buffer, ZIP_TRUNCATE, &error);
+    libzip.zip_error_fini(&error);
     if (!archive) {
-        zip_source_free(buffer);
+        libzip.zip_source_free(buffer);
         return {};
     }
     // The archive is written back into `buffer` when it closes; keep it to read the bytes from.
-    zip_source_keep(buffer);
+    libzip.zip_source_keep(buffer);
 
     bool added = true;
     for (const Part &part : parts) {
         zip_source_t *source =
-            zip_source_buffer(archive, part.bytes.constData(), zip_uint64_t(part.bytes.size()), 0);
-        if (!source || zip_file_add(archive, part.name, source, ZIP_FL_ENC_UTF_8) < 0) {
+            libzip.zip_source_buffer(archive, part.bytes.constData(), zip_uint64_t(part.bytes.size()), 0);
+        if (!source || libzip.zip_file_add(archive, part.name, source, ZIP_FL_ENC_UTF_8) < 0) {
             if (source)
-                zip_source_free(source);
+                libzip.zip_source_free(source);
             added = false;
             break;
         }
     }
-    if (!added || zip_close(archive) < 0) {
-        zip_discard(archive);
-        zip_source_free(buffer);
+    if (!added || libzip.zip_close(archive) < 0) {
+        libzip.zip_discard(archive);
+        libzip.zip_source_free(buffer);
         return {};
     }
 
     QByteArray bytes;
-    if (zip_source_open(buffer) == 0) {
+    if (libzip.zip_source_open(buffer) == 0) {
         zip_int64_t size = -1;
-        if (zip_source_seek(buffer, 0, SEEK_END) == 0)
-            size = zip_source_tell(buffer);
-        if (size > 0 && zip_source_seek(buffer, 0, SEEK_SET) == 0) {
+        if (libzip.zip_source_seek(buffer, 0, SEEK_END) == 0)
+            size = libzip.zip_source_tell(buffer);
+        if (size > 0 && libzip.zip_source_seek(buffer, 0, SEEK_SET) == 0) {
             bytes.resize(qsizetype(size));
-            if (zip_source_read(buffer, bytes.data(), zip_uint64_t(size)) != size)
+            if (libzip.zip_source_read(buffer, bytes.data(), zip_uint64_t(size)) != size)
                 bytes.clear();
         }
-        zip_source_close(buffer);
+        libzip.zip_source_close(buffer);
     }
-    zip_source_free(buffer);
+    libzip.zip_source_free(buffer);
     return bytes;
 }
 
@@ -174,6 +228,10 @@ QString baseName(const QDateTime &when)
 Result writeDocument(const QString &text, const QString &folder, const QDateTime &when)
 {
     Result result;
+    if (const QString missing = zipLibrary().error; !missing.isEmpty()) {
+        result.error = QStringLiteral("The document library (libzip) could not be loaded: %1.").arg(missing);
+        return result;
+    }
     const QByteArray bytes = package(text);
     if (bytes.isEmpty()) {
         result.error = QStringLiteral("The document could not be put together.");
