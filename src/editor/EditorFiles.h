@@ -15,6 +15,12 @@ bool isPlainTextName(const QString &fileName);
 // file cannot be read, or is not rich text), empty on success; on failure `document` is untouched.
 QString loadRichText(const QString &path, QTextDocument *document);
 
+// True when `document`, laid out `width` pixels wide, could stand taller than a text view can
+// lay out: Qt's layout stops working past 2^23 pixels of height and would hang the window. The
+// height is estimated generously (average character widths, each paragraph's largest font), so
+// a document refused may in fact have fitted; one accepted always fits.
+bool tooTallToShow(const QTextDocument &document, int width);
+
 enum class Format { RichText, PlainText };
 
 // Writes `document` to `path` in `format`. The file is replaced only by a complete new one, so a

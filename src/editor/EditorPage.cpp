@@ -108,10 +108,7 @@ EditorPage::EditorPage(QGroupBox *frame) : QWidget(frame)
     m_text->viewport()->installEventFilter(this);
     column->addWidget(m_text, 1);
 
-    connect(m_text->document(), &QTextDocument::contentsChanged, this, [this] {
-        if (!m_loading)
-            m_modified = true;
-    });
+    watchForEdits(m_text->document());
 
     // The menus exist before the pages are built.
     m_window = qobject_cast<MainWindow *>(frame->window());
@@ -220,11 +217,17 @@ void EditorPage::openDocument()
         return;
     }
 
-    // Loading a file is not an edit: what Close asks depends on typing only.
-    m_loading = true;
-    const QString failure = EditorFiles::loadRichText(fileName, m_text->document());
-    m_loading = false;
+    // The file is read into a document of its own and shown only when complete and not too long
+    // to lay out, so a failure leaves the notes as they were and a long file costs no waiting for
+    // its layout.
+    auto *loaded = new QTextDocument(m_text);
+    loaded->setDefaultFont(m_text->document()->defaultFont());
+    loaded->setDocumentMargin(m_text->document()->documentMargin());
+    QString failure = EditorFiles::loadRichText(fileName, loaded);
+    if (failure.isEmpty() && EditorFiles::tooTallToShow(*loaded, m_text->viewport()->width()))
+        failure = QStringLiteral("It is too long for the editor to show.");
     if (!failure.isEmpty()) {
+        delete loaded;
         // The notes and the name shown stay as they were, so the label never names a file the
         // editor does not hold.
         Messages::show(this,
@@ -233,8 +236,22 @@ void EditorPage::openDocument()
                        QMessageBox::Ok, QMessageBox::Warning);
         return;
     }
+    // Loading a file is not an edit: what Close asks depends on typing only.
+    loaded->setModified(false);
+    // The text box deletes the document it made itself; one loaded earlier is ours to delete.
+    QTextDocument *previous = m_text->document();
+    const bool ours = previous->parent() == m_text;
+    m_text->setDocument(loaded);
+    watchForEdits(loaded);
+    if (ours)
+        previous->deleteLater();
     m_documentLabel->setText(fileName);
     m_documentName = fileName;
+}
+
+void EditorPage::watchForEdits(QTextDocument *document)
+{
+    connect(document, &QTextDocument::contentsChanged, this, [this] { m_modified = true; });
 }
 
 void EditorPage::closeDocument()

@@ -6,6 +6,7 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class QMenu;
+class QTextDocument;
 class QTextEdit;
 class MainWindow;
 
@@ -57,6 +58,8 @@ private:
 
     void print();
     void exportToWord();
+    // Typing into `document` marks the notes as changed.
+    void watchForEdits(QTextDocument *document);
 
     MainWindow *m_window = nullptr;
     QTextEdit *m_text = nullptr;
@@ -64,5 +67,4 @@ private:
     // The name proposed by Save As and the exit save: the file last opened or saved.
     QString m_documentName;
     bool m_modified = false;
-    bool m_loading = false;
 };

@@ -7,12 +7,15 @@
 #include "shell/MainWindow.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTextEdit>
+
+#include <algorithm>
 
 namespace {
 
@@ -41,6 +44,15 @@ bool permissionsApply(const QString &folder)
     if (writable)
         probe.remove();
     return !writable;
+}
+
+// `length` characters of `document` from `from`, paragraph ends as U+2029.
+QString textAt(QTextDocument *document, int from, int length)
+{
+    QTextCursor cursor(document);
+    cursor.setPosition(std::max(0, from));
+    cursor.setPosition(std::min(from + length, document->characterCount() - 1), QTextCursor::KeepAnchor);
+    return cursor.selectedText();
 }
 
 // A main window on a scripted desktop, with the editor page's parts at hand.
@@ -622,6 +634,15 @@ private slots:
                                                    << "locked";
         QTest::newRow("Close, read-only folder") << "mnuPopClse"
                                                  << "locked";
+        // The folder of the file opened, or of the last Save As, was moved away meanwhile.
+        QTest::newRow("Save, folder moved away") << "mnuRFSave"
+                                                 << "moved";
+        QTest::newRow("Save As, folder moved away") << "mnuRTFSaveAs"
+                                                    << "moved";
+        QTest::newRow("Close, folder moved away") << "mnuPopClse"
+                                                  << "moved";
+        QTest::newRow("Save As, folder of the last save moved away") << "mnuRTFSaveAs"
+                                                                     << "moved after save";
     }
 
     void failedSaveKeepsEverything()
@@ -629,14 +650,30 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(QString, target);
         Editor editor;
-        const QString first = editor.path(QStringLiteral("first.rtf"));
+        // "moved": the notes come from site/notes.rtf; "moved after save": Save As put them there.
+        const QString site = editor.path(QStringLiteral("site"));
+        const QString moved = editor.path(QStringLiteral("moved"));
+        const QString first = target == QLatin1String("moved")
+                                  ? QDir(site).filePath(QStringLiteral("notes.rtf"))
+                                  : editor.path(QStringLiteral("first.rtf"));
+        QVERIFY(QDir().mkpath(site));
         writeFile(first, kFirstRtf);
         editor.open(first);
         editor.type(QStringLiteral("typed "));
         const QString before = editor.text->toPlainText();
 
         QString file;
-        if (target.startsWith(QLatin1String("folder"))) {
+        QByteArray movedBytes;
+        if (target.startsWith(QLatin1String("moved"))) {
+            file = QDir(site).filePath(QStringLiteral("notes.rtf"));
+            if (target == QLatin1String("moved after save")) {
+                editor.desktop.saveAnswers.enqueue(file);
+                editor.trigger("mnuRTFSaveAs");
+            }
+            movedBytes = readFile(file);
+            QVERIFY(!movedBytes.isEmpty());
+            QVERIFY(QDir().rename(site, moved));
+        } else if (target.startsWith(QLatin1String("folder"))) {
             file = editor.path(target);
             QVERIFY(QDir().mkpath(file));
         } else if (target == QLatin1String("file")) {
@@ -675,6 +712,12 @@ private slots:
         QVERIFY(editor.page->isModified());
         if (target == QLatin1String("file"))
             QCOMPARE(readFile(editor.path(QStringLiteral("plain"))), QByteArray("ORIGINAL"));
+        if (target.startsWith(QLatin1String("moved"))) {
+            if (entry == QLatin1String("mnuRTFSaveAs"))
+                QCOMPARE(editor.desktop.saveSeen.constLast().fileName, file); // the name proposed
+            QCOMPARE(readFile(QDir(moved).filePath(QStringLiteral("notes.rtf"))), movedBytes);
+            QVERIFY(!QFileInfo::exists(site));
+        }
         if (target == QLatin1String("locked")) {
             QCOMPARE(readFile(file), QByteArray("ORIGINAL"));
             QFile::setPermissions(editor.path(QStringLiteral("locked")),
@@ -682,6 +725,95 @@ private slots:
             QCOMPARE(QDir(editor.path(QStringLiteral("locked"))).entryList(QDir::Files | QDir::Hidden),
                      QStringList{QStringLiteral("kept.rtf")});
         }
+    }
+
+    // Files far beyond any real notes open (or are refused with one message) in seconds, and the
+    // window answers the keyboard afterwards.
+    void hugeFilesOpenInTime_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("first"); // how the text starts and ends when it is shown
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<bool>("mayRefuse"); // too long to lay out: a message instead
+
+        const auto paragraphs = [](qsizetype megabytes, QByteArray *last) -> QByteArray {
+            const char *const words[] = {"concrete", "footing", "rebar", "block", "mortar", "trowel", "slab"};
+            QByteArray rtf = "{\\rtf1\\ansi ";
+            rtf.reserve((megabytes + 1) * 1024 * 1024);
+            for (int n = 0; rtf.size() < megabytes * 1024 * 1024; ++n) {
+                *last = "Paragraph " + QByteArray::number(n) + ':';
+                for (int w = 0; last->size() < 80; ++w)
+                    *last += ' ' + QByteArray(words[(n + w) % 7]);
+                rtf += (n ? "\\par\n" : "") + *last;
+            }
+            return rtf + '}';
+        };
+        // Sanitized and debugging builds read far slower; they check the same paths on less.
+        const bool full = TestSupport::timingsApply();
+        QByteArray last;
+        const QByteArray large = paragraphs(full ? 10 : 2, &last);
+        QTest::newRow("large file of paragraphs (10 MB)")
+            << large << "Paragraph 0: concrete footing" << QString::fromLatin1(last) << false;
+        const QByteArray huge = paragraphs(full ? 50 : 5, &last);
+        QTest::newRow("huge file of paragraphs (50 MB)")
+            << huge << "Paragraph 0: concrete footing" << QString::fromLatin1(last) << true;
+        // Small on disk, but taller than a text view can lay out.
+        QTest::newRow("60000 lines in 100 point type")
+            << "{\\rtf1\\fs200 " + QByteArray("x\\par\n").repeated(60000) + "end}"
+            << "x"
+            << "end" << true;
+
+        const QByteArray deep =
+            "{\\rtf1 " + QByteArray(100000, '{') + "deep" + QByteArray(100000, '}') + " after}";
+        QTest::newRow("100000 nested groups") << deep << "deep"
+                                              << "after" << false;
+    }
+
+    void hugeFilesOpenInTime()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(bool, mayRefuse);
+        const qint64 budgetMs = TestSupport::timingsApply() ? 5000 : 120000;
+        Editor editor;
+        editor.window.switchToPage(MainWindow::kEditorPage);
+        const QString file = editor.path(QStringLiteral("huge.rtf"));
+        writeFile(file, rtf);
+        rtf.clear();
+
+        TestSupport::MessageAnswers answers({QMessageBox::Ok, QMessageBox::Ok});
+        QElapsedTimer timer;
+        timer.start();
+        editor.open(file);
+        QCoreApplication::processEvents();
+        const qint64 openMs = timer.elapsed();
+        qInfo("open: %lld ms", openMs);
+        QTextDocument *document = editor.text->document();
+        if (answers.seen.isEmpty()) {
+            QCOMPARE(textAt(document, 0, int(first.size())), first);
+            QCOMPARE(textAt(document, document->characterCount() - 1 - int(last.size()), int(last.size())),
+                     last);
+            QCOMPARE(editor.label->text(), file);
+        } else {
+            QVERIFY2(mayRefuse, qPrintable(answers.seen.constFirst().text));
+            QCOMPARE(answers.seen.size(), 1);
+            QVERIFY2(
+                answers.seen.constFirst().text.startsWith(QStringLiteral("The File Could Not Be Opened.")),
+                qPrintable(answers.seen.constFirst().text));
+            QVERIFY(document->isEmpty());
+        }
+        QVERIFY2(openMs < budgetMs, qPrintable(QStringLiteral("%1 ms").arg(openMs)));
+
+        timer.start();
+        editor.text->moveCursor(QTextCursor::Start);
+        editor.type(QStringLiteral("Typed "));
+        QCoreApplication::processEvents();
+        const qint64 typingMs = timer.elapsed();
+        qInfo("typing afterwards: %lld ms", typingMs);
+        QCOMPARE(textAt(document, 0, 6), QStringLiteral("Typed "));
+        QVERIFY(editor.page->isModified());
+        QVERIFY2(typingMs < budgetMs, qPrintable(QStringLiteral("%1 ms").arg(typingMs)));
     }
 };
 

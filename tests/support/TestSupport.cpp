@@ -5,6 +5,15 @@
 #include <QFileInfo>
 #include <QTimer>
 
+// GCC says so with a macro, clang with a feature test.
+#if defined(__SANITIZE_ADDRESS__)
+#define MORTARIX_TEST_ASAN
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define MORTARIX_TEST_ASAN
+#endif
+#endif
+
 namespace TestSupport {
 
 void isolateEnvironment()
@@ -40,6 +49,15 @@ QStringList corpusRtfFiles()
     if (dir.isEmpty())
         return {};
     return QDir(dir + QStringLiteral("/rtf")).entryList({QStringLiteral("*.rtf")}, QDir::Files, QDir::Name);
+}
+
+bool timingsApply()
+{
+#if defined(NDEBUG) && !defined(MORTARIX_TEST_ASAN)
+    return true;
+#else
+    return false;
+#endif
 }
 
 ModalWatch onNextModalWidget(std::function<void(QWidget *)> action, int timeoutMs)

@@ -29,6 +29,10 @@ QString corpusDir();
 // corpus is not there.
 QStringList corpusRtfFiles();
 
+// True where wall-clock budgets mean something: an optimized build without sanitizers. Elsewhere a
+// test gives itself a generous budget instead.
+bool timingsApply();
+
 // Watches for the next modal widget while alive; destroying it stops the watch.
 using ModalWatch = std::shared_ptr<QObject>;
 
