@@ -37,8 +37,7 @@ StepOutcome computeCost(const QString &quantityText, const QString &priceText)
         return StepOutcome::dataMissing();
     if (price > 300001 || count > 300001)
         return StepOutcome::tooLarge({kCost});
-    const float cost = Numbers::toSingle(double(count) * price);
-    return StepOutcome::write(kCost, Numbers::formatCurrency(double(cost)));
+    return StepOutcome::write(kCost, Numbers::costText(quantityText, priceText));
 }
 
 } // namespace

@@ -56,12 +56,10 @@ StepOutcome computeRecount(const QString &perHundredText, const QString &areaTex
 
 StepOutcome computeCost(const QString &countText, const QString &priceText)
 {
-    const float count = Numbers::readSingleOrInfinity(countText);
     const float price = Numbers::readSingleOrInfinity(priceText);
     if (!(price > 0))
         return StepOutcome::dataMissing();
-    const float cost = Numbers::toSingle(double(price) * count);
-    return StepOutcome::write(kCost, Numbers::formatCurrency(double(cost)));
+    return StepOutcome::write(kCost, Numbers::costText(countText, priceText));
 }
 
 } // namespace

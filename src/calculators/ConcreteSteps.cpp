@@ -30,12 +30,6 @@ Currency units(std::int64_t whole)
     return Currency::fromTicks(whole * Currency::TicksPerUnit);
 }
 
-// A cost worked out as a single, in the currency form.
-QString singleCost(float cost)
-{
-    return Numbers::formatCurrency(static_cast<double>(cost));
-}
-
 } // namespace
 
 StepOutcome pouredWallVolume(const QString &height, const QString &length, const QString &thickness)
@@ -67,7 +61,7 @@ StepOutcome pouredWallCost(const QString &price, const QString &volume)
                 return StepOutcome::dataMissing();
             if (!(p <= units(10001) && q <= units(10001)))
                 return StepOutcome::tooLarge({WallCost});
-            return StepOutcome::write(WallCost, Numbers::formatCurrency(p * q));
+            return StepOutcome::write(WallCost, Numbers::costText(volume, price));
         },
         {WallCost});
 }
@@ -101,8 +95,7 @@ StepOutcome footingCost(const QString &price, const QString &volume)
                 return StepOutcome::dataMissing();
             if (!(p <= MaximumPrice && q <= 10001))
                 return StepOutcome::tooLarge({FootingCost});
-            const float cost = Numbers::toSingle(static_cast<double>(q) * static_cast<double>(p));
-            return StepOutcome::write(FootingCost, singleCost(cost));
+            return StepOutcome::write(FootingCost, Numbers::costText(volume, price));
         },
         {FootingCost});
 }
@@ -138,8 +131,7 @@ StepOutcome pierCost(const QString &price, const QString &volume)
             return StepOutcome::dataMissing();
         if (!(p <= MaximumPrice && v <= 10001))
             return StepOutcome::tooLarge();
-        const float cost = Numbers::toSingle(static_cast<double>(p) * static_cast<double>(v));
-        return StepOutcome::write(PierCost, singleCost(cost));
+        return StepOutcome::write(PierCost, Numbers::costText(volume, price));
     });
 }
 
@@ -174,8 +166,7 @@ StepOutcome flatworkCost(const QString &price, const QString &volume)
                 return StepOutcome::dataMissing();
             if (!(v < 300000 && p < 1001))
                 return StepOutcome::tooLarge({FlatworkCost});
-            const float cost = Numbers::toSingle(static_cast<double>(v) * static_cast<double>(p));
-            return StepOutcome::write(FlatworkCost, singleCost(cost));
+            return StepOutcome::write(FlatworkCost, Numbers::costText(volume, price));
         },
         {FlatworkCost});
 }

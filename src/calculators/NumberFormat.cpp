@@ -361,6 +361,11 @@ QString formatCurrency(double value)
     return formatCurrency(Currency::fromDouble(value));
 }
 
+QString costText(QStringView quantity, QStringView price)
+{
+    return formatCurrency(readCurrency(quantity) * readCurrency(price));
+}
+
 QString plainText(double value)
 {
     return plainTextOf(value, 15);

@@ -39,6 +39,12 @@ QString formatNumber(float value, Pattern pattern);
 QString formatCurrency(Currency value);
 QString formatCurrency(double value);
 
+// The material cost of a quantity at a unit price, both field texts as typed or shown: each read as
+// a calculator field is into the currency kind, multiplied exactly (four decimals, ties to even), in
+// the currency form. So the cost is exact to the cent at any size, as the totals that sum it are.
+// Throws NumberOverflow when a reading or the product leaves the currency range.
+QString costText(QStringView quantity, QStringView price);
+
 // The shortest text of the value up to 15 (double) or 7 (float) significant digits, no grouping;
 // very large or small values in exponent form (1E+15, 1E-05).
 QString plainText(double value);

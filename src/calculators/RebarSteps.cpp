@@ -94,8 +94,7 @@ StepOutcome computeCost(const QString &totalText, const QString &priceText)
     const float price = Numbers::readSingleOrInfinity(priceText);
     if (total > 110001 || price > 110001)
         return StepOutcome::tooLarge({kCost});
-    const float cost = Numbers::toSingle(double(price) * total);
-    return StepOutcome::write(kCost, Numbers::formatCurrency(double(cost)));
+    return StepOutcome::write(kCost, Numbers::costText(totalText, priceText));
 }
 
 } // namespace

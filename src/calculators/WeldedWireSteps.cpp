@@ -43,11 +43,9 @@ StepOutcome computeCost(const QString &rollsText, const QString &priceText)
     if (priceText.isEmpty())
         return StepOutcome::dataMissing();
     const float rolls = Numbers::readSingleOrInfinity(rollsText);
-    const float price = Numbers::readSingleOrInfinity(priceText);
     if (!(rolls <= kBound))
         return StepOutcome::tooLarge();
-    const float cost = Numbers::toSingle(double(rolls) * double(price));
-    return StepOutcome::write(kCost, Numbers::formatCurrency(double(cost)));
+    return StepOutcome::write(kCost, Numbers::costText(rollsText, priceText));
 }
 
 } // namespace

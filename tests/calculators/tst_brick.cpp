@@ -113,9 +113,9 @@ private slots:
                                       << "0.45" << QStringList{"", "MYBRICKlbl_Ccost=$486.00"};
         QTest::newRow("no count prices to 0") << ""
                                               << "0.45" << QStringList{"", "MYBRICKlbl_Ccost=$0.00"};
-        // The product is held in single precision, so it is rounded to a multiple of 16384 here.
+        // Exact however large: a single would round this to a multiple of 16384.
         QTest::newRow("no upper bound") << "1687500"
-                                        << "99999" << QStringList{"", "MYBRICKlbl_Ccost=$168,748,318,720.00"};
+                                        << "99999" << QStringList{"", "MYBRICKlbl_Ccost=$168,748,312,500.00"};
         QTest::newRow("no price") << "1080"
                                   << "" << QStringList{kMissing};
         QTest::newRow("zero price") << "1080"

@@ -73,9 +73,9 @@ private slots:
         QTest::newRow("price 1000.5 accepted")
             << "cost" << QStringList{"1000.5", "1"} << "" << QStringList{"MyFwtbx_TC=$1,000.50"};
         QTest::newRow("price 1001 refused") << "cost" << QStringList{"1001", "1"} << "maximum" << costEmptied;
-        // The cost is a single: 25,499,915 has no exact single.
+        // Exact to the dollar: 25,499,915 has no exact single.
         QTest::newRow("volume 299999 accepted")
-            << "cost" << QStringList{"85", "299999"} << "" << QStringList{"MyFwtbx_TC=$25,499,916.00"};
+            << "cost" << QStringList{"85", "299999"} << "" << QStringList{"MyFwtbx_TC=$25,499,915.00"};
         QTest::newRow("volume 300000 refused")
             << "cost" << QStringList{"85", "300000"} << "maximum" << costEmptied;
         QTest::newRow("price with a dollar sign")

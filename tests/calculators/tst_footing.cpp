@@ -85,9 +85,9 @@ private slots:
             << "cost" << QStringList{"85", "10001"} << "" << QStringList{"MyFNGtbx_TC=$850,085.00"};
         QTest::newRow("volume 10002 refused")
             << "cost" << QStringList{"85", "10002"} << "maximum" << costEmptied;
-        // The cost is a single: 100,020,001 has no exact single and becomes 100,020,000.
-        QTest::newRow("single precision cost")
-            << "cost" << QStringList{"10001", "10001"} << "" << QStringList{"MyFNGtbx_TC=$100,020,000.00"};
+        // Exact: 100,020,001 has no exact single.
+        QTest::newRow("largest cost")
+            << "cost" << QStringList{"10001", "10001"} << "" << QStringList{"MyFNGtbx_TC=$100,020,001.00"};
         QTest::newRow("price with a dollar sign")
             << "cost" << QStringList{"$85", "3.29"} << "missing" << noWrites;
         QTest::newRow("price empty") << "cost" << QStringList{"", "3.29"} << "missing" << noWrites;
