@@ -6,6 +6,7 @@
 #include "editor/RtfWriter.h"
 #include "platform/Desktop.h"
 #include "platform/Messages.h"
+#include "platform/ModalDialog.h"
 #include "shell/MainWindow.h"
 
 #include <QAction>
@@ -259,6 +260,10 @@ void EditorPage::closeDocument()
     if (m_modified) {
         const auto answer = Messages::show(this, QStringLiteral("Would you like to save your changes?"),
                                            QMessageBox::Yes | QMessageBox::No, QMessageBox::NoIcon);
+        // A question dismissed because the program is ending is no "No": the notes stay for the
+        // closing steps to offer saving them.
+        if (Modal::isEnding())
+            return;
         if (answer == QMessageBox::Yes) {
             // The dialog as the last use left it.
             const QString fileName = Desktop::instance().saveFileName(window());

@@ -1,5 +1,7 @@
 #include "platform/Messages.h"
 
+#include "platform/ModalDialog.h"
+
 #include <QKeyEvent>
 
 namespace Messages {
@@ -36,11 +38,10 @@ protected:
 QMessageBox::StandardButton show(QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons,
                                  QMessageBox::Icon icon, const QString &title)
 {
-    QMessageBox box(icon, title, text, buttons, parent);
-    box.setWindowModality(Qt::ApplicationModal);
-    AnswerRequired answerRequired;
+    ModalDialog<QMessageBox> box(icon, title, text, buttons, parent);
+    box->setWindowModality(Qt::ApplicationModal);
     if (buttons == (QMessageBox::Yes | QMessageBox::No))
-        box.installEventFilter(&answerRequired);
+        box->installEventFilter(new AnswerRequired(box.get()));
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -1,5 +1,7 @@
 #include "platform/QtDesktop.h"
 
+#include "platform/ModalDialog.h"
+
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDir>
@@ -41,27 +43,27 @@ QString startFolder(const Desktop::CommonDialogState &state)
 
 QString runFileDialog(QWidget *parent, Desktop::CommonDialogState &state, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, state.title);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen && state.fileMustExist ? QFileDialog::ExistingFile
+    ModalDialog<QFileDialog> dialog(parent, state.title);
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(mode == QFileDialog::AcceptOpen && state.fileMustExist ? QFileDialog::ExistingFile
                                                                               : QFileDialog::AnyFile);
     if (!state.overwritePrompt)
-        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+        dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
     const QStringList filters = qtFilters(state.filter);
     if (!filters.isEmpty()) {
-        dialog.setNameFilters(filters);
+        dialog->setNameFilters(filters);
         const int index = qBound(1, state.filterIndex, int(filters.size()));
-        dialog.selectNameFilter(filters.at(index - 1));
+        dialog->selectNameFilter(filters.at(index - 1));
     }
     const QString start = startFolder(state);
     if (QFileInfo(start).isDir())
-        dialog.setDirectory(start);
+        dialog->setDirectory(start);
     else
-        dialog.selectFile(start);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        dialog->selectFile(start);
+    if (!dialog.accepted() || dialog->selectedFiles().isEmpty())
         return {};
-    state.fileName = dialog.selectedFiles().constFirst();
-    state.filterIndex = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    state.fileName = dialog->selectedFiles().constFirst();
+    state.filterIndex = int(filters.indexOf(dialog->selectedNameFilter())) + 1;
     return state.fileName;
 }
 
@@ -79,19 +81,18 @@ QString QtDesktop::saveFileName(QWidget *parent)
 
 std::optional<QFont> QtDesktop::chooseFont(QWidget *parent, const QFont &initial)
 {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, parent);
-    if (!ok)
+    ModalDialog<QFontDialog> dialog(initial, parent);
+    if (!dialog.accepted())
         return std::nullopt;
-    return font;
+    return dialog->selectedFont();
 }
 
 std::optional<QColor> QtDesktop::chooseColor(QWidget *parent, const QColor &initial)
 {
-    const QColor color = QColorDialog::getColor(initial, parent);
-    if (!color.isValid())
+    ModalDialog<QColorDialog> dialog(initial, parent);
+    if (!dialog.accepted() || !dialog->selectedColor().isValid())
         return std::nullopt;
-    return color;
+    return dialog->selectedColor();
 }
 
 std::unique_ptr<QPrinter> QtDesktop::defaultPrinter()
@@ -104,17 +105,17 @@ std::unique_ptr<QPrinter> QtDesktop::defaultPrinter()
 
 bool QtDesktop::choosePrinter(QWidget *parent, QPrinter *printer)
 {
-    QPrintDialog dialog(printer, parent);
+    ModalDialog<QPrintDialog> dialog(printer, parent);
     // A selection to print is offered as the range to print.
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, printer->printRange() == QPrinter::Selection);
-    return dialog.exec() == QDialog::Accepted;
+    dialog->setOption(QAbstractPrintDialog::PrintSelection, printer->printRange() == QPrinter::Selection);
+    return dialog.accepted();
 }
 
 bool QtDesktop::printerSetup(QWidget *parent)
 {
     QPrinter printer;
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
+    ModalDialog<QPrintDialog> dialog(&printer, parent);
+    return dialog.accepted();
 }
 
 QString QtDesktop::findProgram(const QString &name)

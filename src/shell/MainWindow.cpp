@@ -14,6 +14,7 @@
 #include "editor/EditorPage.h"
 #include "platform/Desktop.h"
 #include "platform/Messages.h"
+#include "platform/ModalDialog.h"
 #include "shell/AppInfo.h"
 #include "shell/OpenWindows.h"
 #include "shell/Resources.h"
@@ -38,6 +39,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -541,6 +543,13 @@ bool MainWindow::closeWithReason(CloseReason reason)
     return closed;
 }
 
+void MainWindow::requestEnd()
+{
+    if (isClosing())
+        return;
+    Modal::endAllThen(this, [this] { closeWithReason(CloseReason::System); });
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_unloading) {
@@ -548,6 +557,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     const CloseReason reason = std::exchange(m_closeReason, CloseReason::User);
+    const QScopedValueRollback closing(m_closing, true);
     if (!askBeforeClosing(reason)) {
         event->ignore();
         return;

@@ -59,6 +59,12 @@ public:
     enum class CloseReason { User, Program, System };
     // Closes the window for `reason`, through the closing steps; false when the user kept it open.
     bool closeWithReason(CloseReason reason);
+    // True while the closing steps run (their questions are open) and after they have finished.
+    bool isClosing() const { return m_closing || m_unloading; }
+    // A request to end the program (termination signal, end of the session): open dialogs are
+    // dismissed first, then the closing steps run from the main event loop. Does nothing while the
+    // closing steps already run or a request is pending.
+    void requestEnd();
 
     // File > Minimize To Sys Tray; where there is no notification area the window is minimised.
     void minimizeToTray();
@@ -124,4 +130,5 @@ private:
     OpenWindows *m_openWindows = nullptr;
     CloseReason m_closeReason = CloseReason::User;
     bool m_unloading = false;
+    bool m_closing = false;
 };

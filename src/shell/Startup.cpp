@@ -3,6 +3,7 @@
 #include "platform/AppLocale.h"
 #include "platform/Desktop.h"
 #include "platform/Messages.h"
+#include "platform/ModalDialog.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignal.h"
 #include "shell/AppInfo.h"
@@ -72,11 +73,17 @@ void closeOnSessionEnd(MainWindow *window, TerminationSignal *termination)
 {
     // A termination request or the end of the session closes through the closing steps, so
     // prices, options and notes are not lost.
-    QObject::connect(termination, &TerminationSignal::terminationRequested, window,
-                     [window] { window->closeWithReason(MainWindow::CloseReason::System); });
+    QObject::connect(termination, &TerminationSignal::terminationRequested, window, &MainWindow::requestEnd);
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, window, [window](QSessionManager &manager) {
         if (!manager.allowsInteraction())
             return;
+        // Questions cannot be asked from inside another dialog's loop: the open dialogs go first
+        // and the closing steps follow from the main loop, so this request cannot wait for them.
+        if (Modal::openCount() > 0 || Modal::isEnding() || window->isClosing()) {
+            window->requestEnd();
+            manager.release();
+            return;
+        }
         // A "No" to the exit question keeps the session from ending.
         if (!window->closeWithReason(MainWindow::CloseReason::System))
             manager.cancel();

@@ -1,5 +1,6 @@
 #include "tools/AboutWindow.h"
 
+#include "platform/ModalDialog.h"
 #include "shell/AppInfo.h"
 #include "tools/CreditsWindow.h"
 #include "tools/DialogParts.h"
@@ -114,7 +115,6 @@ bool AboutWindow::eventFilter(QObject *watched, QEvent *event)
 void AboutWindow::openCredits()
 {
     // A window of the program, beside the about box, so the program can close all of them in turn.
-    auto *credits = new CreditsWindow(parentWidget() ? parentWidget() : this);
-    credits->setAttribute(Qt::WA_DeleteOnClose);
-    credits->exec();
+    ModalDialog<CreditsWindow> credits(parentWidget() ? parentWidget() : this);
+    credits.exec();
 }

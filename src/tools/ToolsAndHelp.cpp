@@ -1,6 +1,7 @@
 #include "tools/ToolsAndHelp.h"
 
 #include "appearance/OptionsPage.h"
+#include "platform/ModalDialog.h"
 #include "shell/AppInfo.h"
 #include "shell/MainWindow.h"
 #include "shell/StartPage.h"
@@ -21,9 +22,8 @@ namespace {
 // open, so closing the program can find it, and is gone once closed.
 template <typename Window> void openModal(MainWindow &main)
 {
-    auto *window = new Window(&main);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->exec();
+    ModalDialog<Window> window(&main);
+    window.exec();
 }
 
 void onTriggered(MainWindow &window, const char *name, const std::function<void()> &action)
