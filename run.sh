@@ -4,6 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 ./scripts/deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DMORTARIX_BUILD_TESTS=OFF -DMORTARIX_BUILD_BENCH=OFF >/dev/null
+LAUNCHER=()
+command -v ccache >/dev/null 2>&1 && LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake --preset release "${LAUNCHER[@]}" >/dev/null
 cmake --build build -j"$(nproc)"
 exec ./build/mortarix "$@"

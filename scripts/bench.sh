@@ -4,13 +4,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-./scripts/deps.sh
+./scripts/deps.sh test
 # ccache may share compilations between checkouts in different folders.
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 RUNS=${RUNS:-15}
 LAUNCHER=()
 command -v ccache >/dev/null 2>&1 && LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DMORTARIX_BUILD_TESTS=OFF "${LAUNCHER[@]}" >/dev/null
+cmake --preset bench "${LAUNCHER[@]}" >/dev/null
 cmake --build build-bench -j"$(nproc)" >/dev/null
 
 WORK=$(mktemp -d)

@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running Mortarix need.
-# Only what is missing is installed, quietly; works as root or through sudo.
+# Installs the Debian packages Mortarix needs; only what is missing, quietly; as root or via sudo.
+#   scripts/deps.sh          what building and running the program need (run.sh)
+#   scripts/deps.sh test     that, and the tools of the tests, fuzzing, benchmarks, screenshots and package
 set -euo pipefail
 
 PACKAGES=(
   g++ cmake ninja-build pkgconf
   qt6-base-dev qt6-qpa-plugins libxlsxwriter-dev libzip-dev
-  fonts-dejavu-core poppler-utils
-  xvfb xauth imagemagick
-  ccache dpkg-dev desktop-file-utils appstream
-  clang libclang-rt-14-dev
+  fonts-dejavu-core
 )
+if [ "${1:-}" = test ]; then
+  PACKAGES+=(
+    ccache poppler-utils
+    xvfb xauth imagemagick
+    dpkg-dev desktop-file-utils appstream
+    clang libclang-rt-14-dev
+  )
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -15,13 +15,12 @@ case "${1:-}" in
   *) SECONDS_PER_TARGET=$1 ;;
 esac
 
-./scripts/deps.sh
+./scripts/deps.sh test
 # ccache may share compilations between checkouts in different folders.
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 LAUNCHER=()
 command -v ccache >/dev/null 2>&1 && LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DMORTARIX_FUZZ=ON -DMORTARIX_BUILD_TESTS=OFF "${LAUNCHER[@]}" >/dev/null
+cmake --preset fuzz "${LAUNCHER[@]}" >/dev/null
 TARGETS=(fuzz_rtfreader fuzz_rtfroundtrip fuzz_numbers fuzz_settings)
 cmake --build build-fuzz -j"$(nproc)" --target "${TARGETS[@]}"
 

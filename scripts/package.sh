@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-./scripts/deps.sh
+./scripts/deps.sh test
 cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DMORTARIX_BUILD_TESTS=OFF -DMORTARIX_BUILD_BENCH=OFF \
   -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
 cmake --build build-package -j"$(nproc)"

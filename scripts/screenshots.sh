@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-./scripts/deps.sh
+./scripts/deps.sh test
 
 LAUNCHER=()
 if command -v ccache >/dev/null 2>&1; then

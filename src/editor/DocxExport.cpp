@@ -1,6 +1,7 @@
 #include "editor/DocxExport.h"
 
 #include "platform/ExportFile.h"
+#include "platform/ExportLibraries.h"
 #include "platform/OnDemandLibrary.h"
 
 #include <QDateTime>
@@ -59,7 +60,7 @@ struct Zip
 const Zip &zipLibrary()
 {
     static const Zip functions = [] {
-        OnDemandLibrary library(QStringLiteral("zip"), 4);
+        OnDemandLibrary library(QStringLiteral("zip"), ExportLibraries::kZipMajor);
         Zip found;
 #define MORTARIX_BIND(name) library.bind(found.name, #name)
         MORTARIX_BIND(zip_error_init);

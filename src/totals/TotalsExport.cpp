@@ -2,6 +2,7 @@
 
 #include "calculators/NumberFormat.h"
 #include "platform/ExportFile.h"
+#include "platform/ExportLibraries.h"
 #include "platform/OnDemandLibrary.h"
 #include "totals/TotalsGrid.h"
 
@@ -39,7 +40,7 @@ struct XlsxWriter
 const XlsxWriter &xlsxWriter()
 {
     static const XlsxWriter functions = [] {
-        OnDemandLibrary library(QStringLiteral("xlsxwriter"), 4);
+        OnDemandLibrary library(QStringLiteral("xlsxwriter"), ExportLibraries::kXlsxWriterMajor);
         XlsxWriter found;
 #define MORTARIX_BIND(name) library.bind(found.name, #name)
         MORTARIX_BIND(workbook_new);

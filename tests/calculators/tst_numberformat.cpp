@@ -419,7 +419,8 @@ void TestNumberFormat::currencyFormMatchesLocale_data()
     for (const char *name :
          {"en_US", "en_GB", "en_IN", "de_DE", "fr_FR", "nl_NL", "sv_SE", "pt_BR", "ar_EG", "he_IL"}) {
         for (const double value : {1234567.25, -1234567.25, 0.5, -0.5, 0.0})
-            QTest::addRow("%s %.2f", name, value) << QString::fromLatin1(name) << value;
+            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(value, 0, 'f', 2)))
+                << QString::fromLatin1(name) << value;
     }
     // Currencies without decimals; direction marks around the Persian form.
     for (const char *name : {"ja_JP", "fa_IR"}) {

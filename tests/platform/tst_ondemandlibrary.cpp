@@ -2,6 +2,7 @@
 // reported with its reason instead of a crash.
 #include "support/TestSupport.h"
 
+#include "platform/ExportLibraries.h"
 #include "platform/OnDemandLibrary.h"
 
 #include <xlsxwriter.h>
@@ -20,14 +21,15 @@ private slots:
         QTest::addColumn<QStringList>("missing");   // those expected to stay unbound
         QTest::addColumn<QString>("reason");        // part of errorString(); empty when all is well
 
-        QTest::newRow("already loaded")
-            << "zip" << 4 << QStringList{"zip_libzip_version"} << QStringList{} << "";
-        QTest::newRow("not loaded yet")
-            << "xlsxwriter" << 4 << QStringList{"lxw_version"} << QStringList{} << "";
+        QTest::newRow("already loaded") << "zip" << ExportLibraries::kZipMajor
+                                        << QStringList{"zip_libzip_version"} << QStringList{} << "";
+        QTest::newRow("not loaded yet") << "xlsxwriter" << ExportLibraries::kXlsxWriterMajor
+                                        << QStringList{"lxw_version"} << QStringList{} << "";
         QTest::newRow("no such library") << "mortarix-no-such-library" << 1 << QStringList{"lxw_version"}
                                          << QStringList{"lxw_version"} << "libmortarix-no-such-library.so.1";
         QTest::newRow("one function missing")
-            << "zip" << 4 << QStringList{"zip_no_such_function", "zip_libzip_version", "zip_nor_this"}
+            << "zip" << ExportLibraries::kZipMajor
+            << QStringList{"zip_no_such_function", "zip_libzip_version", "zip_nor_this"}
             << QStringList{"zip_no_such_function", "zip_nor_this"} << "zip_no_such_function, zip_nor_this";
     }
 

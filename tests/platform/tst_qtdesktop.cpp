@@ -54,7 +54,8 @@ private slots:
         else
             done = desktop.runAndWait(missing);
         QVERIFY(!done);
-        QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+        if (TestSupport::timingsApply())
+            QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
     }
 
     // Through the menus: with nothing to start, nothing is said and the window goes on.

@@ -187,7 +187,8 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         MainWindow window;
-        QVERIFY2(clock.elapsed() < 5000, "loading took too long");
+        if (TestSupport::timingsApply())
+            QVERIFY2(clock.elapsed() < 5000, "loading took too long");
         QCOMPARE(selectedOptions(window),
                  (QStringList{"Option1(0)", "Option10(0)", "Option10(1)", "Option10(2)", "Option10(3)",
                               "Option10(4)", "Option10(5)", "Option2(0)", "rbropt_visible(0)"}));

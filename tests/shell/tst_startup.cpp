@@ -100,7 +100,8 @@ private slots:
         Startup::setEnterEventLoop(false);
         const int code = Startup::run(*qApp);
         QCOMPARE(code, 0);
-        QVERIFY2(clock.elapsed() < 1000, "the second copy waited");
+        if (TestSupport::timingsApply())
+            QVERIFY2(clock.elapsed() < 1000, "the second copy waited");
         for (QWidget *widget : QApplication::topLevelWidgets())
             QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
         other.unlock();
@@ -139,7 +140,8 @@ private slots:
         clock.start();
         Startup::setEnterEventLoop(false);
         QCOMPARE(Startup::run(*qApp), 0);
-        QVERIFY2(clock.elapsed() < 2500, "Escape did not end the splash");
+        if (TestSupport::timingsApply())
+            QVERIFY2(clock.elapsed() < 2500, "Escape did not end the splash");
         QWidget *main = nullptr;
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (widget->objectName() == QLatin1String("frmMain"))
