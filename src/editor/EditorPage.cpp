@@ -3,9 +3,9 @@
 #include "editor/DocxExport.h"
 #include "editor/EditorFiles.h"
 #include "editor/EditorFormatting.h"
+#include "editor/EditorMessages.h"
 #include "editor/RtfWriter.h"
 #include "platform/Desktop.h"
-#include "platform/Messages.h"
 #include "platform/ModalDialog.h"
 #include "shell/MainWindow.h"
 
@@ -57,11 +57,6 @@ void setDialogFlags(int flags)
 QString arrayName(const char *name, int index)
 {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-QString shownPath(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
 }
 
 } // namespace
@@ -214,7 +209,7 @@ void EditorPage::openDocument()
     setDialogFlags(DialogFlags::Open);
     const QString fileName = desktop.openFileName(window());
     if (fileName.isEmpty()) {
-        Messages::show(this, QStringLiteral("No file selected"), QMessageBox::Ok, QMessageBox::NoIcon);
+        EditorMessages::noFileSelected(this);
         return;
     }
 
@@ -231,10 +226,7 @@ void EditorPage::openDocument()
         delete loaded;
         // The notes and the name shown stay as they were, so the label never names a file the
         // editor does not hold.
-        Messages::show(this,
-                       QStringLiteral("The File Could Not Be Opened.\n\n") + shownPath(fileName) +
-                           QLatin1Char('\n') + failure,
-                       QMessageBox::Ok, QMessageBox::Warning);
+        EditorMessages::openFailed(this, fileName, failure);
         return;
     }
     // Loading a file is not an edit: what Close asks depends on typing only.
@@ -258,13 +250,12 @@ void EditorPage::watchForEdits(QTextDocument *document)
 void EditorPage::closeDocument()
 {
     if (m_modified) {
-        const auto answer = Messages::show(this, QStringLiteral("Would you like to save your changes?"),
-                                           QMessageBox::Yes | QMessageBox::No, QMessageBox::NoIcon);
+        const bool save = EditorMessages::askSaveChanges(this);
         // A question dismissed because the program is ending is no "No": the notes stay for the
         // closing steps to offer saving them.
         if (Modal::isEnding())
             return;
-        if (answer == QMessageBox::Yes) {
+        if (save) {
             // The dialog as the last use left it.
             const QString fileName = Desktop::instance().saveFileName(window());
             if (fileName.isEmpty() || !write(fileName, false))
@@ -328,10 +319,7 @@ bool EditorPage::write(const QString &fileName, bool plainTextAllowed)
                             : EditorFiles::Format::RichText;
     const QString failure = EditorFiles::save(*m_text->document(), fileName, format);
     if (!failure.isEmpty()) {
-        Messages::show(this,
-                       QStringLiteral("The File Could Not Be Saved.\n\n") + shownPath(fileName) +
-                           QLatin1Char('\n') + failure,
-                       QMessageBox::Ok, QMessageBox::Warning);
+        EditorMessages::saveFailed(this, fileName, failure);
         return false;
     }
     m_documentName = fileName;
@@ -358,10 +346,7 @@ void EditorPage::chooseColour()
 
 void EditorPage::print()
 {
-    const auto answer = Messages::show(
-        this, QStringLiteral("You Are About To Print This Information,\n\nDo You Want To Print Now?"),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
-    if (answer != QMessageBox::Yes || !hasText())
+    if (!EditorMessages::askPrint(this) || !hasText())
         return;
 
     Desktop &desktop = Desktop::instance();
@@ -385,12 +370,7 @@ void EditorPage::print()
 
 void EditorPage::exportToWord()
 {
-    const auto answer =
-        Messages::show(this,
-                       QStringLiteral("You Must Have MS-Word On Your Computer To Export \n"
-                                      "This Text To A Word Document.\n\nDo You Want To Continue?"),
-                       QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
-    if (answer != QMessageBox::Yes || !hasText())
+    if (!EditorMessages::askExportToWord(this) || !hasText())
         return;
 
     Desktop &desktop = Desktop::instance();
@@ -398,17 +378,11 @@ void EditorPage::exportToWord()
     const DocxExport::Result written =
         DocxExport::writeDocument(text, desktop.documentsFolder(), QDateTime::currentDateTime());
     if (!written.ok()) {
-        Messages::show(this, QStringLiteral("The Text Could Not Be Exported.\n\n") + written.error,
-                       QMessageBox::Ok, QMessageBox::Warning);
+        EditorMessages::exportFailed(this, written.error);
         return;
     }
     if (!desktop.openDocument(written.path)) {
         // The document is on disk all the same; say where, so the work is not lost.
-        Messages::show(this,
-                       QStringLiteral("Sorry, Unable To Execute That Request.\n"
-                                      "You Do Not Have MS - Word Installed On Your Computer.\n\n"
-                                      "The text has been saved as:\n") +
-                           shownPath(written.path),
-                       QMessageBox::Ok, QMessageBox::Information);
+        EditorMessages::exportedButNotOpened(this, written.path);
     }
 }

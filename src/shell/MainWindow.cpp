@@ -13,12 +13,12 @@
 #include "calculators/WeldedWirePage.h"
 #include "editor/EditorPage.h"
 #include "platform/Desktop.h"
-#include "platform/Messages.h"
 #include "platform/ModalDialog.h"
 #include "shell/AppInfo.h"
 #include "shell/OpenWindows.h"
 #include "shell/Resources.h"
 #include "shell/SettingsStore.h"
+#include "shell/ShellMessages.h"
 #include "shell/StartPage.h"
 #include "shell/Tray.h"
 #include "shell/Twips.h"
@@ -578,11 +578,7 @@ bool MainWindow::askBeforeClosing(CloseReason reason)
     // Saved first, so a cancelled close keeps them too.
     saveOptionsAndPrices();
     if (m_editor->hasText()) {
-        const auto answer = Messages::show(
-            this,
-            QStringLiteral(
-                "You Have An Open File Or Text In The Text Editor,\nDo You Want To Save This Info?"),
-            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question);
+        const auto answer = ShellMessages::askSaveNotesBeforeClosing(this);
         if (answer == QMessageBox::No)
             return true;
         if (answer != QMessageBox::Yes)
@@ -593,13 +589,8 @@ bool MainWindow::askBeforeClosing(CloseReason reason)
         // A cancelled save dialog or a failed write keeps the program open with the notes intact.
         return m_editor->SaveEditorOnExit() == EditorPage::ExitSave::Saved;
     }
-    const QString question = reason == CloseReason::User
-                                 ? QStringLiteral("Do you really want to close the form?")
-                                 : QStringLiteral("Do you really want to exit the application?");
-    const auto answer = Messages::show(this, question, QMessageBox::Yes | QMessageBox::No,
-                                       QMessageBox::Question, AppInfo::mainCaption());
     // The tray icon goes only when the program really ends, so a hidden window stays reachable.
-    return answer == QMessageBox::Yes;
+    return ShellMessages::askClose(this, reason == CloseReason::User);
 }
 
 void MainWindow::unload()

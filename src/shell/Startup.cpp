@@ -2,12 +2,12 @@
 
 #include "platform/AppLocale.h"
 #include "platform/Desktop.h"
-#include "platform/Messages.h"
 #include "platform/ModalDialog.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignal.h"
 #include "shell/AppInfo.h"
 #include "shell/MainWindow.h"
+#include "shell/ShellMessages.h"
 #include "shell/Resources.h"
 #include "shell/Splash.h"
 
@@ -42,18 +42,7 @@ bool isLowResolutionScreen(const QSize &pixels)
 
 QString lowResolutionWarning()
 {
-    const QString blanks(62, QLatin1Char(' '));
-    return QStringList{
-        QStringLiteral("Warning:. . ."),
-        QString(),
-        QStringLiteral("Setup Has Determined That Your Screen Resolution Is Set At 640 x 480. "),
-        QString(),
-        QStringLiteral("This Program Is Best Viewed At 800 x 600 or Higher Resoulution"),
-        blanks,
-        blanks,
-        QString(),
-        QStringLiteral("Do You want To Change Your Sreen Resoulution To View This Program?")}
-        .join(QLatin1Char('\n'));
+    return ShellMessages::lowResolutionWarning();
 }
 
 void changeDisplaySettings(QWidget *parent)
@@ -61,12 +50,10 @@ void changeDisplaySettings(QWidget *parent)
     Desktop &desktop = Desktop::instance();
     const auto command = desktop.findFirstProgram(SystemPrograms::displaySettings());
     if (!command || !desktop.runAndWait(*command)) {
-        Messages::show(parent, QStringLiteral("No Display Settings Program Could Be Started On This System."),
-                       QMessageBox::Ok, QMessageBox::Warning);
+        ShellMessages::displaySettingsUnavailable(parent);
         return;
     }
-    Messages::show(parent, QStringLiteral("Your Display Settings Have Been Changed"), QMessageBox::Ok,
-                   QMessageBox::NoIcon);
+    ShellMessages::displaySettingsChanged(parent);
 }
 
 void closeOnSessionEnd(MainWindow *window, TerminationSignal *termination)
@@ -108,14 +95,9 @@ int run(QApplication &app)
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (screen && isLowResolutionScreen(screen->size())) {
-        const auto answer = Messages::show(nullptr, lowResolutionWarning(),
-                                           QMessageBox::Yes | QMessageBox::No, QMessageBox::Critical);
-        if (answer == QMessageBox::Yes) {
+        if (ShellMessages::askChangeLowResolution()) {
             changeDisplaySettings(nullptr);
-            const auto goOn =
-                Messages::show(nullptr, QStringLiteral("Do You Want To Continue Starting Your Program?"),
-                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
-            if (goOn != QMessageBox::Yes)
+            if (!ShellMessages::askContinueStarting())
                 return 0; // the hidden window goes without its closing steps
         }
     }

@@ -1,7 +1,7 @@
 #include "tools/SystemCommands.h"
 
 #include "platform/Desktop.h"
-#include "platform/Messages.h"
+#include "tools/ToolsMessages.h"
 
 namespace {
 
@@ -35,8 +35,7 @@ void startSystemInformation(QWidget *parent)
 {
     if (startFirstFound(SystemPrograms::systemInformation()))
         return;
-    Messages::show(parent, QStringLiteral("System Information Is Unavailable At This Time"), QMessageBox::Ok,
-                   QMessageBox::NoIcon);
+    ToolsMessages::noSystemInformation(parent);
 }
 
 } // namespace SystemCommands

@@ -1,8 +1,8 @@
 #include "tools/WebLink.h"
 
 #include "platform/Desktop.h"
-#include "platform/Messages.h"
 #include "shell/AppInfo.h"
+#include "tools/ToolsMessages.h"
 
 #include <QColor>
 #include <QEvent>
@@ -55,9 +55,7 @@ QString onlineHelpQuestion()
 
 bool askAndOpen(QWidget *parent, const QString &question, const QString &address)
 {
-    const auto answer =
-        Messages::show(parent, question, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Information);
-    if (answer != QMessageBox::Ok)
+    if (!ToolsMessages::askOpenWebPage(parent, question))
         return false;
     openWebPage(parent, address);
     return true;
@@ -69,8 +67,7 @@ void openWebPage(QWidget *parent, const QString &address)
     const QUrl url = QUrl::fromUserInput(address.trimmed());
     if (url.isValid() && Desktop::instance().openUrl(url))
         return;
-    Messages::show(parent, QStringLiteral("Unable to open URL. Install browser first!"), QMessageBox::Ok,
-                   QMessageBox::NoIcon);
+    ToolsMessages::noBrowser(parent);
 }
 
 void showAsLink(QLabel *label)

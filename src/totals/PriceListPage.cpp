@@ -1,9 +1,8 @@
 #include "totals/PriceListPage.h"
 
-#include "platform/Messages.h"
 #include "shell/SettingsStore.h"
+#include "totals/TotalsMessages.h"
 
-#include <QDir>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -112,12 +111,8 @@ void PriceListPage::save()
 {
     // Say "saved" only when the prices are on disk.
     if (!PriceStore::saveAll(this)) {
-        Messages::show(this,
-                       QStringLiteral("Your Prices Could Not Be Saved To %1.")
-                           .arg(QDir::toNativeSeparators(SettingsStore::filePath())),
-                       QMessageBox::Ok, QMessageBox::Warning);
+        TotalsMessages::pricesNotSaved(this, SettingsStore::filePath());
         return;
     }
-    Messages::show(this, QStringLiteral("Your Data Has Been Saved To A File."), QMessageBox::Ok,
-                   QMessageBox::Information);
+    TotalsMessages::pricesSaved(this);
 }

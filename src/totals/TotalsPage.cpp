@@ -1,13 +1,12 @@
 #include "totals/TotalsPage.h"
 
 #include "platform/Desktop.h"
-#include "platform/Messages.h"
 #include "totals/TotalsExport.h"
 #include "totals/TotalsGrid.h"
+#include "totals/TotalsMessages.h"
 #include "totals/TotalsPrinter.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPrinter>
@@ -49,10 +48,7 @@ TotalsPage::TotalsPage(QWidget *frame, QMenu *gridMenu) : QWidget(frame)
 
 void TotalsPage::printGrid()
 {
-    const auto answer =
-        Messages::show(this, QStringLiteral("You Are About To Print This Grid,\n\nDo You Want To Continue?"),
-                       QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Question);
-    if (answer != QMessageBox::Ok)
+    if (!TotalsMessages::askPrintGrid(this))
         return;
 
     Desktop &desktop = Desktop::instance();
@@ -65,34 +61,23 @@ void TotalsPage::printGrid()
     }
     const QString failure = TotalsPrinter::print(*printer, *m_grid);
     if (!failure.isEmpty())
-        Messages::show(this, failure, QMessageBox::Ok, QMessageBox::Warning);
+        TotalsMessages::printFailed(this, failure);
 }
 
 void TotalsPage::exportGrid()
 {
-    const auto answer =
-        Messages::show(this,
-                       QStringLiteral("You Must Have MS-Excel On Your Computer To Export \n"
-                                      "This Grid To A Spreadsheet.\n\nDo You Want To Continue?"),
-                       QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
-    if (answer != QMessageBox::Yes)
+    if (!TotalsMessages::askExportGrid(this))
         return;
 
     Desktop &desktop = Desktop::instance();
     const TotalsExport::Result written = TotalsExport::writeWorkbook(
         TotalsExport::gridTexts(*m_grid), desktop.documentsFolder(), QDateTime::currentDateTime());
     if (!written.ok()) {
-        Messages::show(this, QStringLiteral("The Grid Could Not Be Exported.\n\n") + written.error,
-                       QMessageBox::Ok, QMessageBox::Warning);
+        TotalsMessages::exportFailed(this, written.error);
         return;
     }
     if (!desktop.openDocument(written.path)) {
         // The workbook is on disk all the same; say where, so the work is not lost.
-        Messages::show(this,
-                       QStringLiteral("Sorry, Unable To Execute That Request.\n"
-                                      "You Do Not Have MS - Excel Installed On Your Computer.\n\n"
-                                      "The grid has been saved as:\n") +
-                           QDir::toNativeSeparators(written.path),
-                       QMessageBox::Ok, QMessageBox::Information);
+        TotalsMessages::exportedButNotOpened(this, written.path);
     }
 }

@@ -1,0 +1,66 @@
+#include "shell/ShellMessages.h"
+
+#include "platform/Messages.h"
+#include "shell/AppInfo.h"
+
+#include <QStringList>
+
+namespace ShellMessages {
+
+QString lowResolutionWarning()
+{
+    const QString blanks(62, QLatin1Char(' '));
+    return QStringList{
+        QStringLiteral("Warning:. . ."),
+        QString(),
+        QStringLiteral("Setup Has Determined That Your Screen Resolution Is Set At 640 x 480. "),
+        QString(),
+        QStringLiteral("This Program Is Best Viewed At 800 x 600 or Higher Resoulution"),
+        blanks,
+        blanks,
+        QString(),
+        QStringLiteral("Do You want To Change Your Sreen Resoulution To View This Program?")}
+        .join(QLatin1Char('\n'));
+}
+
+bool askChangeLowResolution()
+{
+    return Messages::show(nullptr, lowResolutionWarning(), QMessageBox::Yes | QMessageBox::No,
+                          QMessageBox::Critical) == QMessageBox::Yes;
+}
+
+bool askContinueStarting()
+{
+    return Messages::show(nullptr, QStringLiteral("Do You Want To Continue Starting Your Program?"),
+                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) == QMessageBox::Yes;
+}
+
+void displaySettingsUnavailable(QWidget *parent)
+{
+    Messages::show(parent, QStringLiteral("No Display Settings Program Could Be Started On This System."),
+                   QMessageBox::Ok, QMessageBox::Warning);
+}
+
+void displaySettingsChanged(QWidget *parent)
+{
+    Messages::show(parent, QStringLiteral("Your Display Settings Have Been Changed"), QMessageBox::Ok,
+                   QMessageBox::NoIcon);
+}
+
+QMessageBox::StandardButton askSaveNotesBeforeClosing(QWidget *parent)
+{
+    return Messages::show(
+        parent,
+        QStringLiteral("You Have An Open File Or Text In The Text Editor,\nDo You Want To Save This Info?"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question);
+}
+
+bool askClose(QWidget *parent, bool closeBox)
+{
+    const QString question = closeBox ? QStringLiteral("Do you really want to close the form?")
+                                      : QStringLiteral("Do you really want to exit the application?");
+    return Messages::show(parent, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question,
+                          AppInfo::mainCaption()) == QMessageBox::Yes;
+}
+
+} // namespace ShellMessages

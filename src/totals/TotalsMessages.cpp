@@ -1,0 +1,57 @@
+#include "totals/TotalsMessages.h"
+
+#include "platform/Messages.h"
+
+#include <QDir>
+
+namespace TotalsMessages {
+
+bool askPrintGrid(QWidget *parent)
+{
+    return Messages::show(parent, QStringLiteral("You Are About To Print This Grid,\n\nDo You Want To Continue?"),
+                          QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Question) == QMessageBox::Ok;
+}
+
+void printFailed(QWidget *parent, const QString &reason)
+{
+    Messages::show(parent, reason, QMessageBox::Ok, QMessageBox::Warning);
+}
+
+bool askExportGrid(QWidget *parent)
+{
+    return Messages::show(parent,
+                          QStringLiteral("You Must Have MS-Excel On Your Computer To Export \n"
+                                         "This Grid To A Spreadsheet.\n\nDo You Want To Continue?"),
+                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) == QMessageBox::Yes;
+}
+
+void exportFailed(QWidget *parent, const QString &reason)
+{
+    Messages::show(parent, QStringLiteral("The Grid Could Not Be Exported.\n\n") + reason, QMessageBox::Ok,
+                   QMessageBox::Warning);
+}
+
+void exportedButNotOpened(QWidget *parent, const QString &path)
+{
+    Messages::show(parent,
+                   QStringLiteral("Sorry, Unable To Execute That Request.\n"
+                                  "You Do Not Have MS - Excel Installed On Your Computer.\n\n"
+                                  "The grid has been saved as:\n") +
+                       QDir::toNativeSeparators(path),
+                   QMessageBox::Ok, QMessageBox::Information);
+}
+
+void pricesSaved(QWidget *parent)
+{
+    Messages::show(parent, QStringLiteral("Your Data Has Been Saved To A File."), QMessageBox::Ok,
+                   QMessageBox::Information);
+}
+
+void pricesNotSaved(QWidget *parent, const QString &storePath)
+{
+    Messages::show(parent,
+                   QStringLiteral("Your Prices Could Not Be Saved To %1.").arg(QDir::toNativeSeparators(storePath)),
+                   QMessageBox::Ok, QMessageBox::Warning);
+}
+
+} // namespace TotalsMessages
