@@ -6,8 +6,8 @@
 
 #include "editor/EditorFiles.h"
 #include "editor/EditorPage.h"
-#include "editor/RtfReader.h"
-#include "editor/RtfWriter.h"
+#include "core/RtfReader.h"
+#include "core/RtfWriter.h"
 #include "shell/MainWindow.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -10,7 +10,7 @@
 // A step that shows a message where none is expected, or a field that cannot be found, ends the run
 // with an error: a picture of a half-worked page would be worse than none.
 
-#include "shell/AppInfo.h"
+#include "core/AppInfo.h"
 #include "shell/MainWindow.h"
 #include "shell/Resources.h"
 #include "totals/TotalsGrid.h"

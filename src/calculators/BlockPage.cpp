@@ -1,6 +1,6 @@
 #include "calculators/BlockPage.h"
 
-#include "calculators/BlockSteps.h"
+#include "core/BlockSteps.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "calculators/BrickPage.h"
 
-#include "calculators/BrickSteps.h"
+#include "core/BrickSteps.h"
 #include "platform/Messages.h"
 
 #include <QComboBox>

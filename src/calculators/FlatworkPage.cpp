@@ -1,6 +1,6 @@
 #include "calculators/FlatworkPage.h"
 
-#include "calculators/ConcreteSteps.h"
+#include "core/ConcreteSteps.h"
 #include "calculators/SlabCoverageWindow.h"
 #include "totals/PriceListPage.h"
 

@@ -1,6 +1,6 @@
 #include "calculators/LabourField.h"
 
-#include "calculators/CalculationStep.h"
+#include "core/CalculationStep.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

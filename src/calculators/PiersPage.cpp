@@ -1,6 +1,6 @@
 #include "calculators/PiersPage.h"
 
-#include "calculators/ConcreteSteps.h"
+#include "core/ConcreteSteps.h"
 #include "totals/PriceListPage.h"
 
 #include <QComboBox>

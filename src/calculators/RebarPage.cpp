@@ -1,6 +1,6 @@
 #include "calculators/RebarPage.h"
 
-#include "calculators/RebarSteps.h"
+#include "core/RebarSteps.h"
 
 #include <QComboBox>
 #include <QGridLayout>

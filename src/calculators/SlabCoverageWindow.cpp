@@ -1,6 +1,6 @@
 #include "calculators/SlabCoverageWindow.h"
 
-#include "calculators/ConcreteSteps.h"
+#include "core/ConcreteSteps.h"
 #include "platform/Messages.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "calculators/WeldedWirePage.h"
 
-#include "calculators/WeldedWireSteps.h"
+#include "core/WeldedWireSteps.h"
 #include "calculators/WireCoverageWindow.h"
 
 #include <QAction>

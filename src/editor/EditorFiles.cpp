@@ -1,7 +1,7 @@
 #include "editor/EditorFiles.h"
 
-#include "editor/RtfReader.h"
-#include "editor/RtfWriter.h"
+#include "core/RtfReader.h"
+#include "core/RtfWriter.h"
 
 #include <QFile>
 #include <QFontMetricsF>

@@ -4,7 +4,7 @@
 #include "editor/EditorFiles.h"
 #include "editor/EditorFormatting.h"
 #include "editor/EditorMessages.h"
-#include "editor/RtfWriter.h"
+#include "core/RtfWriter.h"
 #include "platform/Desktop.h"
 #include "platform/ModalDialog.h"
 #include "shell/MainWindow.h"

@@ -1,7 +1,7 @@
 #include "shell/ShellMessages.h"
 
 #include "platform/Messages.h"
-#include "shell/AppInfo.h"
+#include "core/AppInfo.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "shell/Splash.h"
 
-#include "shell/AppInfo.h"
+#include "core/AppInfo.h"
 #include "shell/Resources.h"
 #include "shell/Twips.h"
 

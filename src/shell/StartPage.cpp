@@ -1,6 +1,6 @@
 #include "shell/StartPage.h"
 
-#include "shell/AppInfo.h"
+#include "core/AppInfo.h"
 #include "tools/WebLink.h"
 
 #include <QEvent>

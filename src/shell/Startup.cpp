@@ -5,7 +5,7 @@
 #include "platform/ModalDialog.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignal.h"
-#include "shell/AppInfo.h"
+#include "core/AppInfo.h"
 #include "shell/MainWindow.h"
 #include "shell/ShellMessages.h"
 #include "shell/Resources.h"

@@ -2,7 +2,7 @@
 
 #include "appearance/OptionsPage.h"
 #include "platform/ModalDialog.h"
-#include "shell/AppInfo.h"
+#include "core/AppInfo.h"
 #include "shell/MainWindow.h"
 #include "shell/StartPage.h"
 #include "tools/AboutWindow.h"

@@ -1,6 +1,6 @@
 #include "totals/TotalsExport.h"
 
-#include "calculators/NumberFormat.h"
+#include "core/NumberFormat.h"
 #include "platform/ExportFile.h"
 #include "platform/ExportLibraries.h"
 #include "platform/OnDemandLibrary.h"

@@ -1,6 +1,6 @@
 #include "totals/TotalsGrid.h"
 
-#include "calculators/NumberFormat.h"
+#include "core/NumberFormat.h"
 #include "shell/Twips.h"
 
 #include <QAction>

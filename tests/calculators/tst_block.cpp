@@ -1,7 +1,7 @@
 // The block calculator: count and cost with their bounds, the wall heights, sizes and note.
 #include "support/CalculatorTestKit.h"
 
-#include "calculators/BlockSteps.h"
+#include "core/BlockSteps.h"
 #include "shell/MainWindow.h"
 
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // another size, cost, the start hint and the note.
 #include "support/CalculatorTestKit.h"
 
-#include "calculators/BrickSteps.h"
+#include "core/BrickSteps.h"
 #include "shell/MainWindow.h"
 
 #include <QComboBox>
@@ -21,6 +21,14 @@ private slots:
     void init() { openWindowAt(7); }
 
     void cleanup() { closeWindow(); }
+
+    void sizesOutsideTheListCountNoBricks()
+    {
+        const int sizes = int(Brick::brickSizes().size());
+        QVERIFY(Brick::bricksPerHundred(sizes - 1) > 0);
+        QCOMPARE(Brick::bricksPerHundred(sizes), 0);
+        QCOMPARE(Brick::bricksPerHundred(-1), 0);
+    }
 
     void squareFeet_data()
     {

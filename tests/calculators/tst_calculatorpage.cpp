@@ -2,7 +2,7 @@
 #include "support/TestSupport.h"
 
 #include "calculators/CalculatorPage.h"
-#include "calculators/NumberFormat.h"
+#include "core/NumberFormat.h"
 #include "totals/PriceListPage.h"
 #include "totals/TotalsGrid.h"
 

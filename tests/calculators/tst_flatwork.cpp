@@ -1,7 +1,7 @@
 // The flatwork calculator: its two steps, its fields and its page, and the slab coverage window.
 #include "support/CalculatorTestKit.h"
 
-#include "calculators/ConcreteSteps.h"
+#include "core/ConcreteSteps.h"
 #include "calculators/FlatworkPage.h"
 #include "calculators/SlabCoverageWindow.h"
 #include "totals/PriceListPage.h"

@@ -1,7 +1,7 @@
 // The footing calculator: its two steps, its fields and its page.
 #include "support/CalculatorTestKit.h"
 
-#include "calculators/ConcreteSteps.h"
+#include "core/ConcreteSteps.h"
 #include "calculators/FootingPage.h"
 #include "totals/PriceListPage.h"
 

@@ -1,7 +1,7 @@
 // The pier calculator: its two steps, its fields and its page.
 #include "support/CalculatorTestKit.h"
 
-#include "calculators/ConcreteSteps.h"
+#include "core/ConcreteSteps.h"
 #include "calculators/PiersPage.h"
 #include "totals/PriceListPage.h"
 

@@ -1,7 +1,7 @@
 // The poured concrete wall calculator: its two steps, its fields and its page.
 #include "support/CalculatorTestKit.h"
 
-#include "calculators/ConcreteSteps.h"
+#include "core/ConcreteSteps.h"
 #include "calculators/PouredWallsPage.h"
 #include "totals/PriceListPage.h"
 

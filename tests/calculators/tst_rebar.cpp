@@ -2,7 +2,7 @@
 // page's bar sizes, lists and note.
 #include "support/CalculatorTestKit.h"
 
-#include "calculators/RebarSteps.h"
+#include "core/RebarSteps.h"
 #include "shell/MainWindow.h"
 #include "shell/SettingsStore.h"
 #include "totals/PriceListPage.h"

@@ -1,7 +1,7 @@
 // The welded wire fabric calculator: its arithmetic, roll prices, pop-up menu and coverage window.
 #include "support/CalculatorTestKit.h"
 
-#include "calculators/WeldedWireSteps.h"
+#include "core/WeldedWireSteps.h"
 #include "shell/MainWindow.h"
 #include "totals/PriceListPage.h"
 

@@ -1,8 +1,8 @@
 // Reading a field never crashes, and formatting any finite value never gives an empty text.
 #include "FuzzSupport.h"
 
-#include "calculators/NumberFormat.h"
-#include "calculators/Numbers.h"
+#include "core/NumberFormat.h"
+#include "core/Numbers.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // Any bytes given to the RTF reader give a document or "not rich text", never a crash or hang.
 #include "FuzzSupport.h"
 
-#include "editor/RtfReader.h"
+#include "core/RtfReader.h"
 
 #include <QTextDocument>
 

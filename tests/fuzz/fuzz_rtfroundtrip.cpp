@@ -1,8 +1,8 @@
 // A document built from fuzzed text and formats keeps its text through the RTF writer and reader.
 #include "FuzzSupport.h"
 
-#include "editor/RtfReader.h"
-#include "editor/RtfWriter.h"
+#include "core/RtfReader.h"
+#include "core/RtfWriter.h"
 
 #include <QTextCursor>
 #include <QTextDocument>

@@ -3,7 +3,7 @@
 #include "support/FakeDesktop.h"
 #include "support/TestSupport.h"
 
-#include "calculators/NumberFormat.h"
+#include "core/NumberFormat.h"
 #include "shell/MainWindow.h"
 #include "totals/TotalsGrid.h"
 

@@ -5,7 +5,7 @@
 #include "shell/SettingsStore.h"
 #include "totals/PriceListPage.h"
 #include "totals/TotalsGrid.h"
-#include "calculators/NumberFormat.h"
+#include "core/NumberFormat.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -5,7 +5,7 @@
 // totals grid, or inside a whole main window).
 #include "support/TestSupport.h"
 
-#include "calculators/CalculationStep.h"
+#include "core/CalculationStep.h"
 #include "calculators/Workspace.h"
 #include "shell/MainWindow.h"
 #include "totals/PriceListPage.h"

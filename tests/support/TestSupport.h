@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/CoreTestSupport.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QList>
@@ -17,21 +19,6 @@
 #include <memory>
 
 namespace TestSupport {
-
-// Points XDG_CONFIG_HOME and XDG_RUNTIME_DIR at a fresh folder, so no test reads or writes a
-// real user's settings or lock files, and pins the locale to US conventions.
-void isolateEnvironment();
-
-// The folder of sample RTF files, or an empty string where it is not beside the project.
-QString corpusDir();
-
-// The names of the sample RTF files (*.rtf in the corpus's rtf folder) in name order; none where the
-// corpus is not there.
-QStringList corpusRtfFiles();
-
-// True where wall-clock budgets mean something: an optimized build without sanitizers. Elsewhere a
-// test gives itself a generous budget instead.
-bool timingsApply();
 
 // Watches for the next modal widget while alive; destroying it stops the watch.
 using ModalWatch = std::shared_ptr<QObject>;

@@ -3,7 +3,7 @@
 #include "support/FakeDesktop.h"
 #include "support/TestSupport.h"
 
-#include "shell/AppInfo.h"
+#include "core/AppInfo.h"
 #include "shell/MainWindow.h"
 #include "shell/StartPage.h"
 #include "tools/ReadmeWindow.h"

@@ -1,4 +1,4 @@
-#include "editor/CodePages.h"
+#include "core/CodePages.h"
 
 #include <array>
 

@@ -1,5 +1,5 @@
-#include "calculators/Numbers.h"
-#include "support/TestSupport.h"
+#include "core/Numbers.h"
+#include "support/CoreTestSupport.h"
 
 #include <cmath>
 #include <limits>
@@ -98,6 +98,9 @@ void TestNumbers::readNumber_data()
     QTest::newRow("lower-case hexadecimal") << "&hff" << 255.0;
     QTest::newRow("blanks inside hexadecimal") << "& H 1 0" << 16.0;
     QTest::newRow("hexadecimal stops at G") << "&H1G" << 1.0;
+    // Characters below 'A' are no hex digits either, and never count as negative ones.
+    QTest::newRow("hexadecimal stops at a period") << "&HA.5" << 10.0;
+    QTest::newRow("hexadecimal stops at a minus") << "&HF-1" << 15.0;
     QTest::newRow("four hex digits do not wrap") << "&HFFFF" << 65535.0;
     QTest::newRow("octal has no 8") << "&O8" << 0.0;
     QTest::newRow("prefix without digits") << "&H" << 0.0;
@@ -327,6 +330,9 @@ void TestNumbers::currencyFromDouble_data()
     QTest::newRow("negative exact tie") << -0.03125 << qint64(-312) << false;
     // These decimal texts are ties, but their binary values are not: the binary value decides.
     QTest::newRow("binary just above 0.00005") << 0.00005 << qint64(1) << false;
+    // A fraction between 2^-16 and 2^-15 shifts its bits by exactly 64 places: under half a tick.
+    QTest::newRow("fraction of 2^-16") << std::ldexp(1.0, -16) << qint64(0) << false;
+    QTest::newRow("whole and a fraction of 2^-16") << 7 + std::ldexp(1.0, -16) << qint64(70000) << false;
     QTest::newRow("binary just above 1.00005") << 1.00005 << qint64(10001) << false;
     QTest::newRow("binary just below 0.00015") << 0.00015 << qint64(1) << false;
     QTest::newRow("rounds up into the next unit") << 0.99999 << qint64(10000) << false;
@@ -368,6 +374,8 @@ void TestNumbers::currencyArithmetic_data()
     constexpr qint64 max = std::numeric_limits<qint64>::max();
     constexpr qint64 min = std::numeric_limits<qint64>::min();
     QTest::newRow("wall 8 x 100") << '*' << qint64(80000) << qint64(1000000) << qint64(8000000) << false;
+    QTest::newRow("sum reaches the largest") << '+' << max - 1 << qint64(1) << max << false;
+    QTest::newRow("sum reaches the smallest") << '+' << min + 1 << qint64(-1) << min << false;
     QTest::newRow("wall 800 x 8") << '*' << qint64(8000000) << qint64(80000) << qint64(64000000) << false;
     QTest::newRow("wall cost 19.84 x 85")
         << '*' << qint64(198400) << qint64(850000) << qint64(16864000) << false;
@@ -410,5 +418,5 @@ void TestNumbers::currencyArithmetic()
         QCOMPARE(qint64{(operation == '*' ? y * x : y + x).ticks()}, expected);
 }
 
-MORTARIX_TEST_MAIN(TestNumbers)
+MORTARIX_CORE_TEST_MAIN(TestNumbers)
 #include "tst_numbers.moc"

@@ -1,6 +1,6 @@
-#include "editor/RtfWriter.h"
+#include "core/RtfWriter.h"
 
-#include "editor/CodePages.h"
+#include "core/CodePages.h"
 
 #include <QColor>
 #include <QHash>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculators/Numbers.h"
+#include "core/Numbers.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "shell/AppInfo.h"
+#include "core/AppInfo.h"
 
 #include <QUrl>
 

@@ -1,6 +1,6 @@
-#include "editor/RtfReader.h"
+#include "core/RtfReader.h"
 
-#include "support/TestSupport.h"
+#include "support/CoreTestSupport.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -887,5 +887,5 @@ void TestRtfReader::corpusFormatting()
     QVERIFY2(found.contains(run), qPrintable(found.join(u" | ").left(3000)));
 }
 
-MORTARIX_TEST_MAIN(TestRtfReader)
+MORTARIX_CORE_TEST_MAIN(TestRtfReader)
 #include "tst_rtfreader.moc"

@@ -1,7 +1,7 @@
-#include "calculators/RebarSteps.h"
+#include "core/RebarSteps.h"
 
-#include "calculators/NumberFormat.h"
-#include "calculators/Numbers.h"
+#include "core/NumberFormat.h"
+#include "core/Numbers.h"
 
 namespace Rebar {
 

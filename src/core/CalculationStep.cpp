@@ -1,6 +1,6 @@
-#include "calculators/CalculationStep.h"
+#include "core/CalculationStep.h"
 
-#include "calculators/Numbers.h"
+#include "core/Numbers.h"
 
 StepOutcome StepOutcome::dataMissing()
 {

@@ -1,4 +1,4 @@
-#include "calculators/NumberFormat.h"
+#include "core/NumberFormat.h"
 
 #include <algorithm>
 #include <charconv>

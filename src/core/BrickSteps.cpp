@@ -1,7 +1,7 @@
-#include "calculators/BrickSteps.h"
+#include "core/BrickSteps.h"
 
-#include "calculators/NumberFormat.h"
-#include "calculators/Numbers.h"
+#include "core/NumberFormat.h"
+#include "core/Numbers.h"
 
 #include <iterator>
 

@@ -1,9 +1,9 @@
 // The material cost of every calculator: price times quantity exact to the cent at any size.
-#include "calculators/BlockSteps.h"
-#include "calculators/BrickSteps.h"
-#include "calculators/ConcreteSteps.h"
-#include "calculators/RebarSteps.h"
-#include "calculators/WeldedWireSteps.h"
+#include "core/BlockSteps.h"
+#include "core/BrickSteps.h"
+#include "core/ConcreteSteps.h"
+#include "core/RebarSteps.h"
+#include "core/WeldedWireSteps.h"
 
 #include <QLocale>
 #include <QRandomGenerator>

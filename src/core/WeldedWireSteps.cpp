@@ -1,7 +1,7 @@
-#include "calculators/WeldedWireSteps.h"
+#include "core/WeldedWireSteps.h"
 
-#include "calculators/NumberFormat.h"
-#include "calculators/Numbers.h"
+#include "core/NumberFormat.h"
+#include "core/Numbers.h"
 
 #include <cmath>
 

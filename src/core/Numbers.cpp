@@ -1,4 +1,4 @@
-#include "calculators/Numbers.h"
+#include "core/Numbers.h"
 
 #include <algorithm>
 #include <cfloat>

@@ -1,5 +1,5 @@
-#include "calculators/NumberFormat.h"
-#include "support/TestSupport.h"
+#include "core/NumberFormat.h"
+#include "support/CoreTestSupport.h"
 
 #include <cmath>
 #include <limits>
@@ -263,6 +263,7 @@ void TestNumberFormat::parseLocale_data()
 
     QTest::newRow("currency form") << "$1,234.50" << true << 1234.5;
     QTest::newRow("grid form") << "$1234.50" << true << 1234.5;
+    QTest::newRow("symbol on both sides") << "$5$" << false << 0.0;
     QTest::newRow("parenthesised negative") << "($5.00)" << true << -5.0;
     QTest::newRow("minus before symbol") << "-$5.00" << true << -5.0;
     QTest::newRow("minus after symbol") << "$-5.00" << true << -5.0;
@@ -441,5 +442,5 @@ void TestNumberFormat::currencyFormMatchesLocale()
     QCOMPARE(parseLocaleNumber(expected), std::optional<double>(value));
 }
 
-MORTARIX_TEST_MAIN(TestNumberFormat)
+MORTARIX_CORE_TEST_MAIN(TestNumberFormat)
 #include "tst_numberformat.moc"

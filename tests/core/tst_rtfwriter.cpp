@@ -1,7 +1,7 @@
-#include "editor/RtfReader.h"
-#include "editor/RtfWriter.h"
+#include "core/RtfReader.h"
+#include "core/RtfWriter.h"
 
-#include "support/TestSupport.h"
+#include "support/CoreTestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -381,5 +381,5 @@ void TestRtfWriter::corpusRoundTrip()
     QCOMPARE(RtfWriter::write(*back), rtf);
 }
 
-MORTARIX_TEST_MAIN(TestRtfWriter)
+MORTARIX_CORE_TEST_MAIN(TestRtfWriter)
 #include "tst_rtfwriter.moc"

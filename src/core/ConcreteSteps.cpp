@@ -1,9 +1,9 @@
-#include "calculators/ConcreteSteps.h"
+#include "core/ConcreteSteps.h"
 
 #include <cmath>
 
-#include "calculators/NumberFormat.h"
-#include "calculators/Numbers.h"
+#include "core/NumberFormat.h"
+#include "core/Numbers.h"
 
 #include <cstdint>
 

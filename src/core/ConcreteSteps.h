@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculators/CalculationStep.h"
+#include "core/CalculationStep.h"
 
 #include <QLatin1String>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "editor/RtfReader.h"
+#include "core/RtfReader.h"
 
-#include "editor/CodePages.h"
+#include "core/CodePages.h"
 
 #include <QTextBlockFormat>
 #include <QTextCharFormat>

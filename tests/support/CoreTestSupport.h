@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QGuiApplication>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+
+// What every test needs, widgets or not; the core's tests link only this and the core.
+namespace TestSupport {
+
+// Points XDG_CONFIG_HOME and XDG_RUNTIME_DIR at a fresh folder, so no test reads or writes a
+// real user's settings or lock files, and pins the locale to US conventions.
+void isolateEnvironment();
+
+// The folder of sample RTF files, or an empty string where it is not beside the project.
+QString corpusDir();
+
+// The names of the sample RTF files (*.rtf in the corpus's rtf folder) in name order; none where the
+// corpus is not there.
+QStringList corpusRtfFiles();
+
+// True where wall-clock budgets mean something: an optimized build without sanitizers. Elsewhere a
+// test gives itself a generous budget instead.
+bool timingsApply();
+
+} // namespace TestSupport
+
+// A test main without widgets that isolates settings before the application object exists.
+#define MORTARIX_CORE_TEST_MAIN(TestObject)                                                                  \
+    int main(int argc, char **argv)                                                                          \
+    {                                                                                                        \
+        TestSupport::isolateEnvironment();                                                                   \
+        QGuiApplication app(argc, argv);                                                                     \
+        TestObject tc;                                                                                       \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                           \
+        return QTest::qExec(&tc, argc, argv);                                                                \
+    }
