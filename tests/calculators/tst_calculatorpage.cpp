@@ -272,6 +272,43 @@ private slots:
         QCOMPARE(m_window->focusWidget(), button("Step"));
     }
 
+    // Return in an input presses the step that follows it; Return on a step or Send presses it.
+    void returnPresses_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<QString>("message");
+        const QString sent =
+            "Your Info Has Been Sent To The Totals Page.\n\n To View Your Results, Click On Totals Button!";
+        QTest::newRow("in the price") << "Price"
+                                      << "24"
+                                      << "";
+        QTest::newRow("on the step") << "Step"
+                                     << "24"
+                                     << "";
+        QTest::newRow("in the labour field") << "myADDSigntbx(5)"
+                                             << "19.84" << sent;
+        QTest::newRow("on Send") << "Send"
+                                 << "19.84" << sent;
+    }
+
+    void returnPresses()
+    {
+        QFETCH(QString, focus);
+        QFETCH(QString, quantity);
+        QFETCH(QString, message);
+        m_page->price->setText("12");
+        m_page->quantity->setText("19.84");
+        m_page->cost->setText("$5.00");
+        auto *target = m_page->findChild<QWidget *>(focus);
+        QVERIFY(target);
+        target->setFocus();
+        auto seen = TestSupport::answerNextMessageBox(QMessageBox::Ok, 500);
+        QTest::keyClick(target, Qt::Key_Return);
+        QCOMPARE(m_page->quantity->text(), quantity);
+        QCOMPARE(seen->shown ? seen->text : QString(), message);
+    }
+
     void clickFillsPriceFromTheList()
     {
         m_prices->entryField(0)->setText("95");
