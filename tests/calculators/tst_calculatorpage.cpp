@@ -261,17 +261,6 @@ private slots:
         QCOMPARE(labour->text(), after);
     }
 
-    void tabLeavesTheLabourField()
-    {
-        QLineEdit *labour = m_page->labourField();
-        labour->setFocus();
-        QTest::keyClick(labour, Qt::Key_Tab);
-        QCOMPARE(m_window->focusWidget(), button("Send"));
-        labour->setFocus();
-        QTest::keyClick(labour, Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(m_window->focusWidget(), button("Step"));
-    }
-
     // Return in an input presses the step that follows it; Return on a step or Send presses it.
     void returnPresses_data()
     {
