@@ -44,14 +44,17 @@ BlockPage::BlockPage(QGroupBox *frame, const Workspace &workspace) : CalculatorP
                                                             fieldText(Block::kWallLength));
                              }),
                newResult(Block::kQuantity));
+    QPushButton *costStep = nullptr;
     addStepRow(grid,
-               newStepButton(QStringLiteral("MyBLKcmd_TC"), QStringLiteral("Cost Of Material"),
-                             [this] {
-                                 return Block::costStep(fieldText(Block::kQuantity),
-                                                        fieldText(Block::kPricePerBlock));
-                             }),
+               costStep = newStepButton(QStringLiteral("MyBLKcmd_TC"), QStringLiteral("Cost Of Material"),
+                                        [this] {
+                                            return Block::costStep(fieldText(Block::kQuantity),
+                                                                   fieldText(Block::kPricePerBlock));
+                                        }),
                newResult(Block::kCost));
     column()->addWidget(inputs);
+    // The price stands above both steps, but only the cost uses it.
+    pressOnReturn(m_price, costStep);
 
     column()->addStretch();
     addPostingArea(PostTarget{5,

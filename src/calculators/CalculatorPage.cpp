@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -94,6 +95,7 @@ QLineEdit *CalculatorPage::newInput(const QString &name, int maxLength)
     field->setObjectName(name);
     if (maxLength > 0)
         field->setMaxLength(maxLength);
+    field->installEventFilter(this);
     return field;
 }
 
@@ -103,6 +105,7 @@ QComboBox *CalculatorPage::newList(const QString &name, const QStringList &entri
     list->setObjectName(name);
     list->setEditable(editable);
     list->addItems(entries);
+    list->installEventFilter(this);
     // No entry is chosen until the user picks one.
     list->setCurrentIndex(-1);
     if (editable)
@@ -149,10 +152,35 @@ void CalculatorPage::addStepRow(QGridLayout *grid, QPushButton *button, QLineEdi
 QPushButton *CalculatorPage::newStepButton(const QString &name, const QString &caption,
                                            std::function<StepOutcome()> step)
 {
-    auto *button = new QPushButton(caption, this);
-    button->setObjectName(name);
+    QPushButton *button = newPageButton(name, caption);
     connect(button, &QPushButton::clicked, this, [this, step = std::move(step)] { apply(step()); });
     return button;
+}
+
+QPushButton *CalculatorPage::newPageButton(const QString &name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setAutoDefault(true);
+    m_buttons.append(button);
+    return button;
+}
+
+void CalculatorPage::pressOnReturn(QWidget *input, QPushButton *step)
+{
+    m_returnPresses.insert(input, step);
+}
+
+QPushButton *CalculatorPage::stepFor(QWidget *input) const
+{
+    if (QPushButton *step = m_returnPresses.value(input))
+        return step;
+    for (QWidget *w = input->nextInFocusChain(); w != input; w = w->nextInFocusChain()) {
+        auto *button = qobject_cast<QPushButton *>(w);
+        if (button && m_buttons.contains(button) && button->isVisibleTo(this) && button->isEnabled())
+            return button;
+    }
+    return nullptr;
 }
 
 QLineEdit *CalculatorPage::newLabourField(int index)
@@ -166,8 +194,7 @@ QPushButton *CalculatorPage::newSendButton(const QString &name, const QString &c
                                            const PostTarget &target)
 {
     m_post = target;
-    auto *button = new QPushButton(caption, this);
-    button->setObjectName(name);
+    QPushButton *button = newPageButton(name, caption);
     connect(button, &QPushButton::clicked, this, &CalculatorPage::postToTotals);
     return button;
 }
@@ -218,6 +245,20 @@ void CalculatorPage::fillFromPriceList(QLineEdit *target, int entry)
 
 bool CalculatorPage::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        auto *input = qobject_cast<QWidget *>(watched);
+        const bool editable =
+            qobject_cast<QComboBox *>(watched) ||
+            (qobject_cast<QLineEdit *>(watched) && !static_cast<QLineEdit *>(watched)->isReadOnly());
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && editable && input) {
+            // Return finishes the entry and works it out, as a click on the group's step would.
+            if (QPushButton *step = stepFor(input)) {
+                step->click();
+                return true;
+            }
+        }
+    }
     if (event->type() == QEvent::MouseButtonPress && m_priceOnClick.contains(watched)) {
         fillFromPriceList(qobject_cast<QLineEdit *>(watched), m_priceOnClick.value(watched));
     } else if (event->type() == QEvent::MouseButtonRelease && m_onRelease.contains(watched)) {

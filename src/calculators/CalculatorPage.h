@@ -77,6 +77,8 @@ protected:
     QRadioButton *newMoreInfo(int index, std::function<void(Qt::MouseButton)> onRelease);
     // Shows a note as "More Info" does: information icon, OK.
     void showNote(const QString &note);
+    // Return in `input` presses `step` instead of the step button that follows it on the page.
+    void pressOnReturn(QWidget *input, QPushButton *step);
     // A click into `target` copies price-list entry `entry` into it, also over a typed price.
     void fillFromPriceListOnClick(QLineEdit *target, int entry);
     // Copies price-list entry `entry` into `target` now.
@@ -85,10 +87,18 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // A button of the page that Return presses, made autoDefault so it takes Return itself too.
+    QPushButton *newPageButton(const QString &name, const QString &caption);
+    // The step button Return in `input` presses: the one set for it, or the first one that follows
+    // it in the tab order.
+    QPushButton *stepFor(QWidget *input) const;
+
     Workspace m_workspace;
     QVBoxLayout *m_column = nullptr;
     QLineEdit *m_labour = nullptr;
     PostTarget m_post;
     QHash<QObject *, int> m_priceOnClick;
     QHash<QObject *, std::function<void(Qt::MouseButton)>> m_onRelease;
+    QList<QPushButton *> m_buttons;
+    QHash<QObject *, QPushButton *> m_returnPresses;
 };

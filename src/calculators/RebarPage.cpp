@@ -68,13 +68,12 @@ RebarPage::RebarPage(QGroupBox *frame, const Workspace &workspace) : CalculatorP
     auto *pricing = new QHBoxLayout;
     pricing->addWidget(sizes);
     auto *totals = new QGridLayout;
-    totals->addWidget(newStepButton(QStringLiteral("MyRbrVcmd_TtLLF"), QStringLiteral("Total Lineal Feet"),
-                                    [this] {
-                                        return Rebar::totalStep(fieldText(Rebar::kHorizontalFeet),
-                                                                fieldText(Rebar::kVerticalFeet),
-                                                                fieldText(Rebar::kMatFeet));
-                                    }),
-                      0, 0);
+    QPushButton *totalStep =
+        newStepButton(QStringLiteral("MyRbrVcmd_TtLLF"), QStringLiteral("Total Lineal Feet"), [this] {
+            return Rebar::totalStep(fieldText(Rebar::kHorizontalFeet), fieldText(Rebar::kVerticalFeet),
+                                    fieldText(Rebar::kMatFeet));
+        });
+    totals->addWidget(totalStep, 0, 0);
     totals->addWidget(newResult(Rebar::kTotalFeet), 0, 1);
     addFieldRow(totals, newLabel(QStringLiteral("Enter Cost Of Rebar")), price);
     totals->addWidget(newStepButton(QStringLiteral("MyRbrVcmd_TC"), QStringLiteral("Cost Of Material"),
@@ -86,6 +85,8 @@ RebarPage::RebarPage(QGroupBox *frame, const Workspace &workspace) : CalculatorP
     totals->addWidget(newResult(Rebar::kCost), 2, 1);
     pricing->addLayout(totals, 1);
     column()->addLayout(pricing);
+    // The price stands between the total and its cost, so it is reached between them.
+    setTabOrder(totalStep, price);
 
     column()->addStretch();
     addPostingArea(PostTarget{1,

@@ -29,13 +29,14 @@ WeldedWirePage::WeldedWirePage(QGroupBox *frame, const Workspace &workspace)
     addFieldRow(grid, QStringLiteral("Enter Size Of Wire Roll"), m_rollSize);
     addFieldRow(grid, QStringLiteral("Enter Length Of Area (In Ft.)"), length);
     addFieldRow(grid, QStringLiteral("Enter Width  Of Area (In Ft.)"), width);
+    QPushButton *areaStep = nullptr;
     addStepRow(grid,
-               newStepButton(QStringLiteral("MyFWWWcmd_TSF"), QStringLiteral("Square Feet"),
-                             [this] {
-                                 return WeldedWire::areaStep(fieldText(WeldedWire::kLength),
-                                                             fieldText(WeldedWire::kWidth),
-                                                             m_rollSize->currentIndex());
-                             }),
+               areaStep = newStepButton(QStringLiteral("MyFWWWcmd_TSF"), QStringLiteral("Square Feet"),
+                                        [this] {
+                                            return WeldedWire::areaStep(fieldText(WeldedWire::kLength),
+                                                                        fieldText(WeldedWire::kWidth),
+                                                                        m_rollSize->currentIndex());
+                                        }),
                newResult(WeldedWire::kArea));
     grid->addWidget(newLabel(QStringLiteral("Sq. Ft.")), grid->rowCount() - 1, 2);
     addFieldRow(grid, QStringLiteral("15% Added For OverLap And Waste"), newResult(WeldedWire::kAllowance));
@@ -49,6 +50,8 @@ WeldedWirePage::WeldedWirePage(QGroupBox *frame, const Workspace &workspace)
                              }),
                newResult(WeldedWire::kCost));
     column()->addWidget(inputs);
+    // The price is shown below the square feet and its results, and is reached after them.
+    setTabOrder(areaStep, price);
 
     // Choosing a roll prices it from the list; nothing is recomputed until "Square Feet".
     connect(m_rollSize, &QComboBox::activated, this,

@@ -42,7 +42,8 @@ StepOutcome guardedStep(const std::function<StepOutcome()> &step, const QStringL
 
 int DigitsOnlyKey(int characterCode)
 {
-    if (characterCode == 8 || (characterCode >= '0' && characterCode <= '9'))
+    const bool control = (characterCode >= 0 && characterCode < 32) || characterCode == 127;
+    if (control || (characterCode >= '0' && characterCode <= '9'))
         return characterCode;
     return 0;
 }

@@ -32,8 +32,10 @@ struct StepOutcome
 // maximum-calculation message instead of a wrong result; `emptied` as for tooLarge.
 StepOutcome guardedStep(const std::function<StepOutcome()> &step, const QStringList &emptied = {});
 
-// The key filter of the labour fields: Backspace (8) and the digits 0 to 9 pass unchanged,
-// every other character code gives 0, which swallows the key.
+// The key filter of the labour fields: the digits 0 to 9 and control codes (Backspace, Tab,
+// Return, Escape and the Ctrl shortcuts such as select all, copy, cut and paste) pass unchanged;
+// every other character gives 0, which swallows the key. Only what would be typed into the
+// field is refused; moving and editing keys work as in any other field.
 int DigitsOnlyKey(int characterCode);
 
 // What "Send " does with the texts of its fields.

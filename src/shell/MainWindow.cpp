@@ -28,10 +28,12 @@
 #include "totals/TotalsPage.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -40,6 +42,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -143,10 +146,21 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     buildStatusBar();
     setTray(new SystemTray);
     connectToolsAndHelp(*this);
+    buildPageShortcuts();
     runLoadSteps();
+    // Whatever takes the focus by other ways than Tab (a label's mnemonic, a hidden widget passing
+    // it on) must not leave it on a page the user cannot see.
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && now->window() == this && isBehind(now))
+            keepFocusInFront();
+    });
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The children go after this window's own members; their focus changes must find no watch.
+    disconnect(m_focusWatch);
+}
 
 QStringList MainWindow::pageButtonCaptions()
 {
@@ -187,6 +201,8 @@ void MainWindow::buildWindow()
         // repainting the panel beneath it on every click.
         button->setBackgroundRole(QPalette::Window);
         button->setAutoFillBackground(true);
+        // Return on a focused page button presses it, as Space does.
+        button->setAutoDefault(true);
         connect(button, &QPushButton::clicked, this, [this, i] { switchToPage(i); });
         m_pageButtons.append(button);
     }
@@ -200,6 +216,8 @@ void MainWindow::buildPages(QWidget *area)
         QGroupBox *frame = newFrame(arrayName("myframe", info.index), QString::fromUtf8(info.caption), area);
         frame->setGeometry(kPageRect);
         m_pages.insert(info.index, frame);
+        // Pages are raised and lowered by their own menus too; the focus must follow.
+        frame->installEventFilter(this);
     }
 
     new StartPage(m_pages.value(kStartPage));
@@ -490,6 +508,7 @@ void MainWindow::switchToPage(int index)
     for (int j = 0; j < kPageButtonCount; ++j)
         m_pages.value(j)->setVisible(j == index);
     recalcTotalsGrandAndRowTotals();
+    keepFocusInFront();
 }
 
 void MainWindow::showStartPage()
@@ -498,6 +517,7 @@ void MainWindow::showStartPage()
     start->show();
     start->raise();
     setStatusText(3, QStringLiteral("Start Page"));
+    keepFocusInFront();
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -509,7 +529,119 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         if (priceList->isVisibleTo(this))
             priceList->hide();
     }
+    const auto type = event->type();
+    // Escape puts the price list away from the keyboard, as a click on a page button does with the
+    // mouse; a page button worked from the keyboard leaves it in front.
+    if (type == QEvent::KeyPress && watched == m_pages.value(kPriceListPage) &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        m_pages.value(kPriceListPage)->hide();
+        focusIntoFrontPage(Qt::OtherFocusReason);
+        return true;
+    }
+    if ((type == QEvent::ZOrderChange || type == QEvent::Show || type == QEvent::Hide) &&
+        !m_focusCheckQueued && !m_pageButtons.contains(watched)) {
+        // Once the stacking has settled: a switch shows and hides several pages in a row.
+        m_focusCheckQueued = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_focusCheckQueued = false;
+                keepFocusInFront();
+            },
+            Qt::QueuedConnection);
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::buildPageShortcuts()
+{
+    // Ctrl+1 to Ctrl+9 and Ctrl+0 press the ten page buttons as from the keyboard: only the click,
+    // so a price list in front stays there. The focus then goes into the page in front.
+    const Qt::Key digits[kPageButtonCount] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5,
+                                              Qt::Key_6, Qt::Key_7, Qt::Key_8, Qt::Key_9, Qt::Key_0};
+    for (int i = 0; i < kPageButtonCount; ++i) {
+        auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | digits[i]), this);
+        shortcut->setObjectName(QStringLiteral("pageShortcut(%1)").arg(i));
+        connect(shortcut, &QShortcut::activated, this, [this, i] {
+            m_pageButtons.at(i)->click();
+            focusIntoFrontPage(Qt::ShortcutFocusReason);
+        });
+    }
+}
+
+bool MainWindow::focusIntoFrontPage(Qt::FocusReason reason)
+{
+    QGroupBox *front = frontPage();
+    if (!front)
+        return false;
+    // The chain runs in the order widgets were made, so a page's controls need not follow its frame.
+    for (QWidget *w = front->nextInFocusChain(); w != front; w = w->nextInFocusChain()) {
+        if (front->isAncestorOf(w) && takesTabFocus(w)) {
+            w->setFocus(reason);
+            return true;
+        }
+    }
+    return false;
+}
+
+QGroupBox *MainWindow::frontPage() const
+{
+    QWidget *area = m_pages.value(15);
+    const QObjectList &stack = area->children();
+    // Children lie in stacking order, the front one last.
+    for (auto it = stack.crbegin(); it != stack.crend(); ++it) {
+        auto *frame = qobject_cast<QGroupBox *>(*it);
+        if (frame && frame != m_pages.value(10) && frame->isVisibleTo(this) && m_pages.key(frame, -1) >= 0)
+            return frame;
+    }
+    return nullptr;
+}
+
+bool MainWindow::takesTabFocus(const QWidget *widget) const
+{
+    if (!widget || widget->window() != this || !widget->isVisibleTo(this) || !widget->isEnabled())
+        return false;
+    if ((widget->focusPolicy() & Qt::TabFocus) != Qt::TabFocus || widget->focusProxy())
+        return false;
+    return !isBehind(widget);
+}
+
+bool MainWindow::isBehind(const QWidget *widget) const
+{
+    QGroupBox *front = frontPage();
+    for (auto it = m_pages.cbegin(); it != m_pages.cend(); ++it) {
+        if (it.key() != 10 && it.key() != 15 && it.value() != front && it.value()->isAncestorOf(widget))
+            return true;
+    }
+    return false;
+}
+
+bool MainWindow::focusNextPrevChild(bool next)
+{
+    QWidget *current = QApplication::focusWidget();
+    if (!current || current->window() != this)
+        current = focusWidget() ? focusWidget() : this;
+    QWidget *candidate = current;
+    // The focus chain is a ring; one turn round it finds the next control or none.
+    do {
+        candidate = next ? candidate->nextInFocusChain() : candidate->previousInFocusChain();
+        if (takesTabFocus(candidate)) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    } while (candidate != current);
+    return false;
+}
+
+void MainWindow::keepFocusInFront()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || focus->window() != this)
+        focus = focusWidget();
+    if (!focus || !isBehind(focus))
+        return;
+    if (!focusIntoFrontPage(Qt::OtherFocusReason) && !focusNextPrevChild(true))
+        focus->clearFocus();
 }
 
 void MainWindow::showPriceList()
@@ -518,6 +650,8 @@ void MainWindow::showPriceList()
     priceList->show();
     priceList->raise();
     setStatusText(3, QStringLiteral("Price List"));
+    // Opened from the menu by keyboard too: the cursor goes to the first price.
+    focusIntoFrontPage(Qt::OtherFocusReason);
 }
 
 void MainWindow::recalcTotalsReadAmounts()

@@ -85,6 +85,9 @@ public:
     // Tools > Price List: the price list above the current page.
     void showPriceList();
 
+    // The page (a frame of myframe) that lies in front of all others, or nullptr.
+    QGroupBox *frontPage() const;
+
     TotalsGrid *totalsGrid() const { return m_totals; }
     PriceListPage *priceList() const { return m_priceList; }
 
@@ -95,6 +98,8 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // Tab and Shift+Tab move only among the controls the user sees: none of a page behind another.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void buildWindow();
@@ -103,6 +108,15 @@ private:
     void buildPopupMenus();
     void buildStatusBar();
     void runLoadSteps();
+    void buildPageShortcuts();
+    // True when `widget` may take the focus from Tab: shown, enabled, and not on a page behind.
+    bool takesTabFocus(const QWidget *widget) const;
+    // True when `widget` lies on a page that is not in front.
+    bool isBehind(const QWidget *widget) const;
+    // Puts the focus on the first control of the page in front; false when it has none.
+    bool focusIntoFrontPage(Qt::FocusReason reason);
+    // Takes the focus off a page that went behind another, into the page in front.
+    void keepFocusInFront();
     void updateClock();
     // The closing question step: false keeps the window open.
     bool askBeforeClosing(CloseReason reason);
@@ -131,4 +145,6 @@ private:
     CloseReason m_closeReason = CloseReason::User;
     bool m_unloading = false;
     bool m_closing = false;
+    bool m_focusCheckQueued = false;
+    QMetaObject::Connection m_focusWatch;
 };

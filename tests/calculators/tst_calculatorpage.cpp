@@ -6,6 +6,7 @@
 #include "totals/PriceListPage.h"
 #include "totals/TotalsGrid.h"
 
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -127,9 +128,15 @@ private slots:
         QTest::newRow("comma") << int(',') << 0;
         QTest::newRow("dollar") << int('$') << 0;
         QTest::newRow("letter") << int('a') << 0;
-        QTest::newRow("copy") << 3 << 0;
-        QTest::newRow("paste") << 22 << 0;
-        QTest::newRow("cut") << 24 << 0;
+        QTest::newRow("space") << int(' ') << 0;
+        // Moving and editing keys are not typing: they work as in any other field.
+        QTest::newRow("tab") << 9 << 9;
+        QTest::newRow("return") << 13 << 13;
+        QTest::newRow("escape") << 27 << 27;
+        QTest::newRow("select all") << 1 << 1;
+        QTest::newRow("copy") << 3 << 3;
+        QTest::newRow("paste") << 22 << 22;
+        QTest::newRow("cut") << 24 << 24;
         QTest::newRow("arabic-indic digit") << 0x0663 << 0;
     }
 
@@ -158,6 +165,137 @@ private slots:
         QCOMPARE(labour->text(), QStringLiteral("7"));
         QTest::keyClicks(labour, "12345678901");
         QCOMPARE(labour->text(), QStringLiteral("7123456789"));
+    }
+
+    void labourFieldEditing_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("clipboardAfter");
+        const auto keys = [](auto... combos) { return QKeySequence(QKeyCombination(combos)...); };
+        const auto ctrl = [](Qt::Key key) { return QKeyCombination(Qt::ControlModifier, key); };
+        QTest::newRow("select all, type over") << "$0.00"
+                                               << "" << keys(ctrl(Qt::Key_A)) << "400"
+                                               << "400"
+                                               << "";
+        QTest::newRow("copy") << "1234"
+                              << "" << keys(ctrl(Qt::Key_A), ctrl(Qt::Key_C)) << ""
+                              << "1234"
+                              << "1234";
+        QTest::newRow("cut") << "1234"
+                             << "" << keys(ctrl(Qt::Key_A), ctrl(Qt::Key_X)) << ""
+                             << ""
+                             << "1234";
+        QTest::newRow("paste digits over start value")
+            << "$0.00"
+            << "450" << keys(ctrl(Qt::Key_A), ctrl(Qt::Key_V)) << ""
+            << "450"
+            << "450";
+        QTest::newRow("paste digits at end") << "12"
+                                             << "34" << keys(Qt::Key_End, ctrl(Qt::Key_V)) << ""
+                                             << "1234"
+                                             << "34";
+        QTest::newRow("paste with letter refused") << "7"
+                                                   << "12a" << keys(Qt::Key_End, ctrl(Qt::Key_V)) << ""
+                                                   << "7"
+                                                   << "12a";
+        QTest::newRow("paste over selection refused") << "$0.00"
+                                                      << "1.5" << keys(ctrl(Qt::Key_A), ctrl(Qt::Key_V)) << ""
+                                                      << "$0.00"
+                                                      << "1.5";
+        QTest::newRow("undo typing") << "5"
+                                     << "" << keys(Qt::Key_End) << "67"
+                                     << "567"
+                                     << "";
+        QTest::newRow("arrows and delete") << "123"
+                                           << "" << keys(Qt::Key_Home, Qt::Key_Right, Qt::Key_Delete) << "9"
+                                           << "193"
+                                           << "";
+    }
+
+    void labourFieldEditing()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, clipboard);
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+        QFETCH(QString, clipboardAfter);
+        QLineEdit *labour = m_page->labourField();
+        labour->setText(start);
+        QGuiApplication::clipboard()->setText(clipboard);
+        for (int i = 0; i < keys.count(); ++i)
+            QTest::keyClick(labour, keys[i].key(), keys[i].keyboardModifiers());
+        QTest::keyClicks(labour, typed);
+        QCOMPARE(labour->text(), after);
+        QCOMPARE(QGuiApplication::clipboard()->text(), clipboardAfter);
+        if (QTest::currentDataTag() == QLatin1String("undo typing")) {
+            QTest::keyClick(labour, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(labour->text(), start);
+        }
+    }
+
+    // A click into the field while it holds its start value selects it, so typing replaces it; a
+    // typed value is kept and the click only places the cursor.
+    void clickIntoLabourField_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("start value") << "$0.00"
+                                     << "400";
+        QTest::newRow("typed value") << "25"
+                                     << "25400";
+    }
+
+    void clickIntoLabourField()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, after);
+        QLineEdit *labour = m_page->labourField();
+        labour->setText(start);
+        QTest::mouseClick(labour, Qt::LeftButton, {}, labour->rect().center());
+        QTest::keyClicks(labour, "400");
+        QCOMPARE(labour->text(), after);
+    }
+
+    // Return in an input presses the step that follows it; Return on a step or Send presses it.
+    void returnPresses_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<QString>("message");
+        const QString sent =
+            "Your Info Has Been Sent To The Totals Page.\n\n To View Your Results, Click On Totals Button!";
+        QTest::newRow("in the price") << "Price"
+                                      << "24"
+                                      << "";
+        QTest::newRow("on the step") << "Step"
+                                     << "24"
+                                     << "";
+        QTest::newRow("in the labour field") << "myADDSigntbx(5)"
+                                             << "19.84" << sent;
+        QTest::newRow("on Send") << "Send"
+                                 << "19.84" << sent;
+    }
+
+    void returnPresses()
+    {
+        QFETCH(QString, focus);
+        QFETCH(QString, quantity);
+        QFETCH(QString, message);
+        m_page->price->setText("12");
+        m_page->quantity->setText("19.84");
+        m_page->cost->setText("$5.00");
+        auto *target = m_page->findChild<QWidget *>(focus);
+        QVERIFY(target);
+        target->setFocus();
+        auto seen = TestSupport::answerNextMessageBox(QMessageBox::Ok, 500);
+        QTest::keyClick(target, Qt::Key_Return);
+        QCOMPARE(m_page->quantity->text(), quantity);
+        QCOMPARE(seen->shown ? seen->text : QString(), message);
     }
 
     void clickFillsPriceFromTheList()
