@@ -2,7 +2,6 @@
 
 #include "appearance/BackgroundColour.h"
 #include "appearance/ProgramFont.h"
-#include "shell/MainWindow.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -70,15 +69,3 @@ OptionsPage::OptionsPage(QWidget *frame) : QWidget(frame)
     }
 }
 
-void OptionsPage::showIn(MainWindow &window)
-{
-    QGroupBox *page = window.page(MainWindow::kOptionsPage);
-    QGroupBox *first = window.page(0);
-    if (!page || !first)
-        return;
-    page->hide();
-    page->setGeometry(first->geometry());
-    page->show();
-    page->raise();
-    window.setStatusText(3, page->title());
-}

@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-class MainWindow;
-
 // The Options page: the background colour (Option1) and the program font (Option2), one choice
 // each. Selecting a choice, by a click or when the stored states are restored, applies it to the
 // whole main window at once.
@@ -14,7 +12,4 @@ class OptionsPage final : public QWidget
 public:
     // Fills `frame` (myframe(300)) and lives inside it.
     explicit OptionsPage(QWidget *frame);
-
-    // Tools > Options: the page on the rectangle of the first calculator page, in front.
-    static void showIn(MainWindow &window);
 };

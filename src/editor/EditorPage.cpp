@@ -7,7 +7,6 @@
 #include "core/RtfWriter.h"
 #include "platform/Desktop.h"
 #include "platform/ModalDialog.h"
-#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QCursor>
@@ -61,7 +60,7 @@ QString arrayName(const char *name, int index)
 
 } // namespace
 
-EditorPage::EditorPage(QGroupBox *frame) : QWidget(frame)
+EditorPage::EditorPage(QGroupBox *frame, Menus menus) : QWidget(frame), m_menus(std::move(menus))
 {
     setObjectName(QStringLiteral("EditorContent"));
     auto *frameLayout = new QVBoxLayout(frame);
@@ -107,14 +106,12 @@ EditorPage::EditorPage(QGroupBox *frame) : QWidget(frame)
     watchForEdits(m_text->document());
 
     // The menus exist before the pages are built.
-    m_window = qobject_cast<MainWindow *>(frame->window());
-    if (m_window)
-        connectMenus();
+    connectMenus();
 }
 
 QAction *EditorPage::entry(const char *name) const
 {
-    return m_window ? m_window->menuAction(QLatin1String(name)) : nullptr;
+    return m_menus.action ? m_menus.action(QLatin1String(name)) : nullptr;
 }
 
 void EditorPage::connectMenus()
@@ -124,8 +121,6 @@ void EditorPage::connectMenus()
         if (QAction *action = entry(name))
             connect(action, &QAction::triggered, this, handler);
     };
-
-    on("mnuopen", [this] { bringForwardAndOpen(); });
 
     on("mnuRTFFLEOPN", [this] { openDocument(); });
     on("mnuPopClse", [this] { closeDocument(); });
@@ -158,7 +153,7 @@ void EditorPage::connectMenus()
 
 void EditorPage::popUp(const char *menuName, const QPoint &globalPos)
 {
-    if (QMenu *menu = m_window ? m_window->popupMenu(QLatin1String(menuName)) : nullptr)
+    if (QMenu *menu = m_menus.popup ? m_menus.popup(QLatin1String(menuName)) : nullptr)
         menu->popup(globalPos);
 }
 
@@ -177,27 +172,6 @@ bool EditorPage::eventFilter(QObject *watched, QEvent *event)
 bool EditorPage::hasText() const
 {
     return !m_text->document()->isEmpty();
-}
-
-void EditorPage::bringForwardAndOpen()
-{
-    if (m_window) {
-        for (int index : {MainWindow::kOptionsPage, MainWindow::kPriceListPage}) {
-            QGroupBox *page = m_window->page(index);
-            if (page && page->isVisibleTo(m_window)) {
-                page->hide();
-                page->lower();
-            }
-        }
-        QWidget *editorPage = parentWidget();
-        if (!editorPage->isVisibleTo(m_window)) {
-            editorPage->show();
-            editorPage->raise();
-            m_window->setStatusText(3, QStringLiteral("Text Editor"));
-        }
-    }
-    // The page stays in front even when the dialog is then cancelled.
-    openDocument();
 }
 
 void EditorPage::openDocument()

@@ -2,24 +2,32 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QAction;
 class QGroupBox;
 class QLabel;
 class QMenu;
 class QTextDocument;
 class QTextEdit;
-class MainWindow;
 
 // The Text Editor page: the user's job notes. Its File, Edit and Format menus are the main
 // window's pop-up menus mnurtf, mnuPopEdit and mnuPopRTformat; the page connects their entries
-// and the main window's File > Open when it is built.
+// when it is built.
 class EditorPage final : public QWidget
 {
     Q_OBJECT
 
 public:
+    // The window's menu entries and pop-up menus by name; either gives nothing for an unknown name.
+    struct Menus
+    {
+        std::function<QAction *(const QString &name)> action;
+        std::function<QMenu *(const QString &name)> popup;
+    };
+
     // Fills `frame` (myframe(9)) and lives inside it.
-    explicit EditorPage(QGroupBox *frame);
+    EditorPage(QGroupBox *frame, Menus menus);
 
     // What saving the notes on exit came to.
     enum class ExitSave { Saved, Cancelled, Failed };
@@ -36,6 +44,9 @@ public:
 
     QTextEdit *textBox() const { return m_text; }
 
+    // Open: the file dialog, then the file read in whole or a message saying why not.
+    void openDocument();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -44,9 +55,6 @@ private:
     QAction *entry(const char *name) const;
     void popUp(const char *menuName, const QPoint &globalPos);
 
-    // File > Open of the main window: the editor page to the front, then Open.
-    void bringForwardAndOpen();
-    void openDocument();
     void closeDocument();
     void saveDocument();
     void saveDocumentAs();
@@ -61,7 +69,7 @@ private:
     // Typing into `document` marks the notes as changed.
     void watchForEdits(QTextDocument *document);
 
-    MainWindow *m_window = nullptr;
+    Menus m_menus;
     QTextEdit *m_text = nullptr;
     QLabel *m_documentLabel = nullptr;
     // The name proposed by Save As and the exit save: the file last opened or saved.

@@ -20,9 +20,9 @@
 #include "shell/SettingsStore.h"
 #include "shell/ShellMessages.h"
 #include "shell/StartPage.h"
+#include "shell/ToolsAndHelp.h"
 #include "shell/Tray.h"
 #include "shell/Twips.h"
-#include "tools/ToolsAndHelp.h"
 #include "totals/PriceListPage.h"
 #include "totals/TotalsGrid.h"
 #include "totals/TotalsPage.h"
@@ -239,7 +239,9 @@ void MainWindow::buildPages(QWidget *area)
     new BlockPage(m_pages.value(5), workspace);
     new PouredWallsPage(m_pages.value(6), workspace);
     m_brick = new BrickPage(m_pages.value(7), workspace);
-    m_editor = new EditorPage(m_pages.value(kEditorPage));
+    m_editor = new EditorPage(m_pages.value(kEditorPage),
+                              {[this](const QString &name) { return menuAction(name); },
+                               [this](const QString &name) { return popupMenu(name); }});
 }
 
 void MainWindow::buildMenus()
@@ -289,6 +291,7 @@ void MainWindow::buildMenus()
     connect(m_startPageAction, &QAction::triggered, this, &MainWindow::showStartPage);
     connect(menuAction(QStringLiteral("mnuPrceList")), &QAction::triggered, this, &MainWindow::showPriceList);
 
+    connect(menuAction(QStringLiteral("mnuopen")), &QAction::triggered, this, &MainWindow::openInEditor);
     connect(menuAction(QStringLiteral("mnuExit")), &QAction::triggered, this,
             [this] { closeWithReason(CloseReason::Program); });
     connect(menuAction(QStringLiteral("mnuminimize")), &QAction::triggered, this,
@@ -642,6 +645,38 @@ void MainWindow::keepFocusInFront()
         return;
     if (!focusIntoFrontPage(Qt::OtherFocusReason) && !focusNextPrevChild(true))
         focus->clearFocus();
+}
+
+void MainWindow::openInEditor()
+{
+    for (int index : {kOptionsPage, kPriceListPage}) {
+        QGroupBox *page = m_pages.value(index);
+        if (page && page->isVisibleTo(this)) {
+            page->hide();
+            page->lower();
+        }
+    }
+    QGroupBox *editorPage = m_pages.value(kEditorPage);
+    if (!editorPage->isVisibleTo(this)) {
+        editorPage->show();
+        editorPage->raise();
+        setStatusText(3, QStringLiteral("Text Editor"));
+    }
+    // The page stays in front even when the dialog is then cancelled.
+    m_editor->openDocument();
+}
+
+void MainWindow::showOptions()
+{
+    QGroupBox *page = m_pages.value(kOptionsPage);
+    QGroupBox *first = m_pages.value(0);
+    if (!page || !first)
+        return;
+    page->hide();
+    page->setGeometry(first->geometry());
+    page->show();
+    page->raise();
+    setStatusText(3, page->title());
 }
 
 void MainWindow::showPriceList()

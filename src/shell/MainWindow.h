@@ -84,6 +84,10 @@ public:
     void showStartPage();
     // Tools > Price List: the price list above the current page.
     void showPriceList();
+    // Tools > Options: the Options page on the rectangle of the first calculator page, in front.
+    void showOptions();
+    // File > Open: the editor page in front (the Options page and the price list go), then Open.
+    void openInEditor();
 
     // The page (a frame of myframe) that lies in front of all others, or nullptr.
     QGroupBox *frontPage() const;

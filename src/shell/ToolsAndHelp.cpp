@@ -1,6 +1,5 @@
-#include "tools/ToolsAndHelp.h"
+#include "shell/ToolsAndHelp.h"
 
-#include "appearance/OptionsPage.h"
 #include "platform/ModalDialog.h"
 #include "core/AppInfo.h"
 #include "shell/MainWindow.h"
@@ -37,7 +36,7 @@ void onTriggered(MainWindow &window, const char *name, const std::function<void(
 void connectToolsAndHelp(MainWindow &window)
 {
     MainWindow *main = &window;
-    onTriggered(window, "mnuOptions", [main] { OptionsPage::showIn(*main); });
+    onTriggered(window, "mnuOptions", [main] { main->showOptions(); });
     onTriggered(window, "mnuCalendar", [main] { openModal<CalendarWindow>(*main); });
     onTriggered(window, "mnuCalc", [] { SystemCommands::startCalculator(); });
     onTriggered(window, "mnuChngRes", [] { SystemCommands::openDisplaySettings(); });
