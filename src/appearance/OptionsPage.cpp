@@ -68,4 +68,3 @@ OptionsPage::OptionsPage(QWidget *frame) : QWidget(frame)
         });
     }
 }
-

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/CalculationStep.h"
 #include "calculators/Workspace.h"
+#include "core/CalculationStep.h"
 
 #include <QStringList>
 #include <QWidget>

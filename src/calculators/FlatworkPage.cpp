@@ -1,7 +1,7 @@
 #include "calculators/FlatworkPage.h"
 
-#include "core/ConcreteSteps.h"
 #include "calculators/SlabCoverageWindow.h"
+#include "core/ConcreteSteps.h"
 #include "totals/PriceListPage.h"
 
 #include <QAction>

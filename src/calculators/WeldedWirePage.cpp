@@ -1,7 +1,7 @@
 #include "calculators/WeldedWirePage.h"
 
-#include "core/WeldedWireSteps.h"
 #include "calculators/WireCoverageWindow.h"
+#include "core/WeldedWireSteps.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -44,7 +44,8 @@ bool askSaveChanges(QWidget *parent)
 
 bool askPrint(QWidget *parent)
 {
-    return yes(parent, QStringLiteral("You Are About To Print This Information,\n\nDo You Want To Print Now?"));
+    return yes(parent,
+               QStringLiteral("You Are About To Print This Information,\n\nDo You Want To Print Now?"));
 }
 
 bool askExportToWord(QWidget *parent)

@@ -1,10 +1,10 @@
 #include "editor/EditorPage.h"
 
+#include "core/RtfWriter.h"
 #include "editor/DocxExport.h"
 #include "editor/EditorFiles.h"
 #include "editor/EditorFormatting.h"
 #include "editor/EditorMessages.h"
-#include "core/RtfWriter.h"
 #include "platform/Desktop.h"
 #include "platform/ModalDialog.h"
 

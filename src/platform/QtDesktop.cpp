@@ -46,7 +46,7 @@ QString runFileDialog(QWidget *parent, Desktop::CommonDialogState &state, QFileD
     ModalDialog<QFileDialog> dialog(parent, state.title);
     dialog->setAcceptMode(mode);
     dialog->setFileMode(mode == QFileDialog::AcceptOpen && state.fileMustExist ? QFileDialog::ExistingFile
-                                                                              : QFileDialog::AnyFile);
+                                                                               : QFileDialog::AnyFile);
     if (!state.overwritePrompt)
         dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
     const QStringList filters = qtFilters(state.filter);

@@ -6,23 +6,23 @@
 #include "calculators/BrickPage.h"
 #include "calculators/FlatworkPage.h"
 #include "calculators/FootingPage.h"
-#include "core/NumberFormat.h"
 #include "calculators/PiersPage.h"
 #include "calculators/PouredWallsPage.h"
 #include "calculators/RebarPage.h"
 #include "calculators/WeldedWirePage.h"
+#include "core/AppInfo.h"
+#include "core/NumberFormat.h"
+#include "core/Twips.h"
 #include "editor/EditorPage.h"
 #include "platform/Desktop.h"
 #include "platform/ModalDialog.h"
-#include "core/AppInfo.h"
 #include "shell/OpenWindows.h"
 #include "shell/Resources.h"
-#include "shell/SettingsStore.h"
 #include "shell/ShellMessages.h"
 #include "shell/StartPage.h"
+#include "shell/StoredControls.h"
 #include "shell/ToolsAndHelp.h"
 #include "shell/Tray.h"
-#include "shell/Twips.h"
 #include "totals/PriceListPage.h"
 #include "totals/TotalsGrid.h"
 #include "totals/TotalsPage.h"
@@ -239,9 +239,9 @@ void MainWindow::buildPages(QWidget *area)
     new BlockPage(m_pages.value(5), workspace);
     new PouredWallsPage(m_pages.value(6), workspace);
     m_brick = new BrickPage(m_pages.value(7), workspace);
-    m_editor = new EditorPage(m_pages.value(kEditorPage),
-                              {[this](const QString &name) { return menuAction(name); },
-                               [this](const QString &name) { return popupMenu(name); }});
+    m_editor =
+        new EditorPage(m_pages.value(kEditorPage), {[this](const QString &name) { return menuAction(name); },
+                                                    [this](const QString &name) { return popupMenu(name); }});
 }
 
 void MainWindow::buildMenus()

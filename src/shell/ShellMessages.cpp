@@ -1,7 +1,7 @@
 #include "shell/ShellMessages.h"
 
-#include "platform/Messages.h"
 #include "core/AppInfo.h"
+#include "platform/Messages.h"
 
 #include <QStringList>
 

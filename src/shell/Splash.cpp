@@ -1,8 +1,8 @@
 #include "shell/Splash.h"
 
 #include "core/AppInfo.h"
+#include "core/Twips.h"
 #include "shell/Resources.h"
-#include "shell/Twips.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,14 +1,14 @@
 #include "shell/Startup.h"
 
+#include "core/AppInfo.h"
 #include "platform/AppLocale.h"
 #include "platform/Desktop.h"
 #include "platform/ModalDialog.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignal.h"
-#include "core/AppInfo.h"
 #include "shell/MainWindow.h"
-#include "shell/ShellMessages.h"
 #include "shell/Resources.h"
+#include "shell/ShellMessages.h"
 #include "shell/Splash.h"
 
 #include <QApplication>

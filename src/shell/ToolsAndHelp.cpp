@@ -1,7 +1,7 @@
 #include "shell/ToolsAndHelp.h"
 
-#include "platform/ModalDialog.h"
 #include "core/AppInfo.h"
+#include "platform/ModalDialog.h"
 #include "shell/MainWindow.h"
 #include "shell/StartPage.h"
 #include "tools/AboutWindow.h"

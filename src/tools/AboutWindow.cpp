@@ -1,7 +1,7 @@
 #include "tools/AboutWindow.h"
 
-#include "platform/ModalDialog.h"
 #include "core/AppInfo.h"
+#include "platform/ModalDialog.h"
 #include "tools/CreditsWindow.h"
 #include "tools/DialogParts.h"
 #include "tools/SystemCommands.h"

@@ -6,8 +6,8 @@ namespace ToolsMessages {
 
 bool askOpenWebPage(QWidget *parent, const QString &question)
 {
-    return Messages::show(parent, question, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Information) ==
-           QMessageBox::Ok;
+    return Messages::show(parent, question, QMessageBox::Ok | QMessageBox::Cancel,
+                          QMessageBox::Information) == QMessageBox::Ok;
 }
 
 void noBrowser(QWidget *parent)

@@ -1,7 +1,7 @@
 #include "tools/WebLink.h"
 
-#include "platform/Desktop.h"
 #include "core/AppInfo.h"
+#include "platform/Desktop.h"
 #include "tools/ToolsMessages.h"
 
 #include <QColor>

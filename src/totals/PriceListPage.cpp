@@ -1,6 +1,6 @@
 #include "totals/PriceListPage.h"
 
-#include "shell/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "totals/TotalsMessages.h"
 
 #include <QFormLayout>
@@ -109,8 +109,11 @@ QLineEdit *PriceListPage::entryField(int index) const
 
 void PriceListPage::save()
 {
+    QStringList prices;
+    for (const QLineEdit *field : std::as_const(m_entries))
+        prices << field->text();
     // Say "saved" only when the prices are on disk.
-    if (!PriceStore::saveAll(this)) {
+    if (!PriceStore::save(prices)) {
         TotalsMessages::pricesNotSaved(this, SettingsStore::filePath());
         return;
     }

@@ -1,7 +1,7 @@
 #include "totals/TotalsGrid.h"
 
 #include "core/NumberFormat.h"
-#include "shell/Twips.h"
+#include "core/Twips.h"
 
 #include <QAction>
 #include <QApplication>

@@ -8,7 +8,8 @@ namespace TotalsMessages {
 
 bool askPrintGrid(QWidget *parent)
 {
-    return Messages::show(parent, QStringLiteral("You Are About To Print This Grid,\n\nDo You Want To Continue?"),
+    return Messages::show(parent,
+                          QStringLiteral("You Are About To Print This Grid,\n\nDo You Want To Continue?"),
                           QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Question) == QMessageBox::Ok;
 }
 
@@ -49,9 +50,10 @@ void pricesSaved(QWidget *parent)
 
 void pricesNotSaved(QWidget *parent, const QString &storePath)
 {
-    Messages::show(parent,
-                   QStringLiteral("Your Prices Could Not Be Saved To %1.").arg(QDir::toNativeSeparators(storePath)),
-                   QMessageBox::Ok, QMessageBox::Warning);
+    Messages::show(
+        parent,
+        QStringLiteral("Your Prices Could Not Be Saved To %1.").arg(QDir::toNativeSeparators(storePath)),
+        QMessageBox::Ok, QMessageBox::Warning);
 }
 
 } // namespace TotalsMessages

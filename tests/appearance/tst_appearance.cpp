@@ -4,7 +4,7 @@
 
 #include "appearance/BackgroundColour.h"
 #include "shell/MainWindow.h"
-#include "shell/SettingsStore.h"
+#include "shell/StoredControls.h"
 #include "totals/TotalsGrid.h"
 
 #include <QAction>

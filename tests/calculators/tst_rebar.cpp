@@ -4,7 +4,7 @@
 
 #include "core/RebarSteps.h"
 #include "shell/MainWindow.h"
-#include "shell/SettingsStore.h"
+#include "shell/StoredControls.h"
 #include "totals/PriceListPage.h"
 
 #include <QComboBox>

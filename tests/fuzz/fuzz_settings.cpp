@@ -2,7 +2,7 @@
 #include "FuzzSupport.h"
 
 #include "shell/MainWindow.h"
-#include "shell/SettingsStore.h"
+#include "shell/StoredControls.h"
 
 #include <QCoreApplication>
 #include <QDir>

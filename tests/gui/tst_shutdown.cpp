@@ -4,7 +4,7 @@
 #include "platform/TerminationSignal.h"
 #include "shell/MainWindow.h"
 #include "shell/OpenWindows.h"
-#include "shell/SettingsStore.h"
+#include "shell/StoredControls.h"
 #include "shell/Startup.h"
 #include "shell/Tray.h"
 #include "totals/PriceListPage.h"

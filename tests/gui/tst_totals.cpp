@@ -2,7 +2,7 @@
 #include "support/TestSupport.h"
 
 #include "shell/MainWindow.h"
-#include "shell/SettingsStore.h"
+#include "shell/StoredControls.h"
 #include "totals/PriceListPage.h"
 #include "totals/TotalsGrid.h"
 #include "core/NumberFormat.h"

@@ -1,6 +1,6 @@
 #include "support/CalculatorTestKit.h"
 
-#include "shell/SettingsStore.h"
+#include "shell/StoredControls.h"
 
 #include <QFile>
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QList>
+#include <QMap>
+#include <QPair>
 #include <QString>
-
-class QObject;
-class QWidget;
+#include <QStringList>
 
 // The per-user store of text values kept between runs: option-button states in section "Values"
 // and the price list in section "Prices". Backed by an INI file under the user's configuration
@@ -18,28 +19,22 @@ public:
     // Creates section and key as needed and replaces any earlier value; on disk on return.
     static void save(const QString &section, const QString &key, const QString &value);
 
+    // Every key of a section with its text, read at once.
+    static QMap<QString, QString> section(const QString &name);
+    // Stores the values in one write; false when the store could not be written (the values are
+    // then not on disk).
+    static bool saveSection(const QString &name, const QList<QPair<QString, QString>> &values);
+
     // Where the store lives, for the README and for tests.
     static QString filePath();
 };
 
-// The key of a control: "name(index)" for a member of a control array, else its bare name.
-// Widgets carry exactly that text as their objectName.
-QString ControlSettingKey(const QObject *control);
-
-// The option buttons of a window, each stored as True or False under its key.
-namespace OptionStates {
-void saveAll(const QWidget *window);
-void restoreAll(QWidget *window);
-// Sets an option button's state as the program does: selecting runs its choice, and an
-// option may be cleared even where its group otherwise keeps one selected.
-void setOption(QWidget *optionButton, bool selected);
-} // namespace OptionStates
-
-// The price list: the boxes text1(0..10) stored as "Price(i)" in section "Prices".
+// The price list: entry i stored as "Price(i)" in section "Prices".
 namespace PriceStore {
 constexpr int kPriceCount = 11;
 QString priceKey(int index);
-// False when the store could not be written (the prices are then not on disk).
-bool saveAll(const QWidget *window);
-void restoreAll(QWidget *window);
+// The kPriceCount stored texts, empty where none is stored.
+QStringList load();
+// Stores the first kPriceCount texts; false when the store could not be written.
+bool save(const QStringList &prices);
 } // namespace PriceStore

@@ -1,20 +1,12 @@
-#include "shell/SettingsStore.h"
+#include "shell/StoredControls.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSettings>
 #include <QWidget>
 
 namespace {
 
-QSettings openStore()
-{
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, SettingsStore::applicationName(),
-                     SettingsStore::applicationName());
-}
-
 const QString kValuesSection = QStringLiteral("Values");
-const QString kPricesSection = QStringLiteral("Prices");
 
 QString boolText(bool value)
 {
@@ -22,35 +14,6 @@ QString boolText(bool value)
 }
 
 } // namespace
-
-QString SettingsStore::applicationName()
-{
-    return QStringLiteral("Mortarix");
-}
-
-QString SettingsStore::get(const QString &section, const QString &key, const QString &defaultValue)
-{
-    QSettings store = openStore();
-    store.beginGroup(section);
-    const QVariant value = store.value(key);
-    if (!value.isValid())
-        return defaultValue;
-    return value.toString();
-}
-
-void SettingsStore::save(const QString &section, const QString &key, const QString &value)
-{
-    QSettings store = openStore();
-    store.beginGroup(section);
-    store.setValue(key, value);
-    store.endGroup();
-    store.sync();
-}
-
-QString SettingsStore::filePath()
-{
-    return openStore().fileName();
-}
 
 QString ControlSettingKey(const QObject *control)
 {
@@ -78,22 +41,19 @@ void setOption(QWidget *optionButton, bool selected)
 
 void saveAll(const QWidget *window)
 {
-    QSettings store = openStore();
-    store.beginGroup(kValuesSection);
+    QList<QPair<QString, QString>> values;
     const auto buttons = window->findChildren<QRadioButton *>();
     for (const QRadioButton *button : buttons)
-        store.setValue(ControlSettingKey(button), boolText(button->isChecked()));
-    store.endGroup();
-    store.sync();
+        values.append({ControlSettingKey(button), boolText(button->isChecked())});
+    SettingsStore::saveSection(kValuesSection, values);
 }
 
 void restoreAll(QWidget *window)
 {
-    QSettings store = openStore();
-    store.beginGroup(kValuesSection);
+    const QMap<QString, QString> stored = SettingsStore::section(kValuesSection);
     const auto buttons = window->findChildren<QRadioButton *>();
     for (QRadioButton *button : buttons) {
-        const QString text = store.value(ControlSettingKey(button), boolText(button->isChecked())).toString();
+        const QString text = stored.value(ControlSettingKey(button), boolText(button->isChecked()));
         if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
             setOption(button, true);
         else if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
@@ -106,11 +66,6 @@ void restoreAll(QWidget *window)
 
 namespace PriceStore {
 
-QString priceKey(int index)
-{
-    return QStringLiteral("Price(%1)").arg(index);
-}
-
 namespace {
 QLineEdit *priceBox(const QWidget *window, int index)
 {
@@ -120,24 +75,21 @@ QLineEdit *priceBox(const QWidget *window, int index)
 
 bool saveAll(const QWidget *window)
 {
-    QSettings store = openStore();
-    store.beginGroup(kPricesSection);
+    // A box the window lacks keeps its stored price.
+    QStringList prices = load();
     for (int i = 0; i < kPriceCount; ++i) {
         if (const QLineEdit *box = priceBox(window, i))
-            store.setValue(priceKey(i), box->text());
+            prices[i] = box->text();
     }
-    store.endGroup();
-    store.sync();
-    return store.status() == QSettings::NoError;
+    return save(prices);
 }
 
 void restoreAll(QWidget *window)
 {
-    QSettings store = openStore();
-    store.beginGroup(kPricesSection);
+    const QStringList prices = load();
     for (int i = 0; i < kPriceCount; ++i) {
         if (QLineEdit *box = priceBox(window, i))
-            box->setText(store.value(priceKey(i), QString()).toString());
+            box->setText(prices.at(i));
     }
 }
 
