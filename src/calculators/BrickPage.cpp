@@ -71,7 +71,7 @@ void BrickPage::fillSizeList()
 
 void BrickPage::showStartHint()
 {
-    Messages::show(this, Brick::startHint(), QMessageBox::Ok, QMessageBox::Critical);
+    Messages::showStartHint(this, Brick::startHint());
     m_size->setFocus();
 }
 

@@ -228,7 +228,7 @@ QRadioButton *CalculatorPage::newMoreInfo(int index, std::function<void(Qt::Mous
 
 void CalculatorPage::showNote(const QString &note)
 {
-    Messages::show(this, note, QMessageBox::Ok, QMessageBox::Information);
+    Messages::showNote(this, note);
 }
 
 void CalculatorPage::fillFromPriceListOnClick(QLineEdit *target, int entry)

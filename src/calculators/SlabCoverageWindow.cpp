@@ -64,6 +64,5 @@ void SlabCoverageWindow::showCoverage()
     if (const auto coverage = ConcreteSteps::slabCoverage(m_thickness->currentText()))
         m_total->setText(*coverage);
     else
-        Messages::show(this, QStringLiteral("Please enter thickness of concrete floor"), QMessageBox::Ok,
-                       QMessageBox::Warning);
+        Messages::warnThicknessMissing(this);
 }

@@ -72,4 +72,20 @@ void notifySentToTotals(QWidget *parent)
          QMessageBox::Ok, QMessageBox::Information);
 }
 
+void showNote(QWidget *parent, const QString &note)
+{
+    show(parent, note, QMessageBox::Ok, QMessageBox::Information);
+}
+
+void showStartHint(QWidget *parent, const QString &hint)
+{
+    show(parent, hint, QMessageBox::Ok, QMessageBox::Critical);
+}
+
+void warnThicknessMissing(QWidget *parent)
+{
+    show(parent, QStringLiteral("Please enter thickness of concrete floor"), QMessageBox::Ok,
+         QMessageBox::Warning);
+}
+
 } // namespace Messages

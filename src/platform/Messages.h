@@ -22,5 +22,10 @@ void warnDataMissing(QWidget *parent);
 void warnMaximumCalculation(QWidget *parent);
 void warnLabourMissing(QWidget *parent);
 void notifySentToTotals(QWidget *parent);
+// A calculator's "More Info" note, and the brick page's hint before anything is entered.
+void showNote(QWidget *parent, const QString &note);
+void showStartHint(QWidget *parent, const QString &hint);
+// The slab coverage window without a thickness.
+void warnThicknessMissing(QWidget *parent);
 
 } // namespace Messages
