@@ -56,18 +56,12 @@ bool askExportToWord(QWidget *parent)
 
 void exportFailed(QWidget *parent, const QString &reason)
 {
-    Messages::show(parent, QStringLiteral("The Text Could Not Be Exported.\n\n") + reason, QMessageBox::Ok,
-                   QMessageBox::Warning);
+    Messages::warnExportFailed(parent, QStringLiteral("Text"), reason);
 }
 
 void exportedButNotOpened(QWidget *parent, const QString &path)
 {
-    Messages::show(parent,
-                   QStringLiteral("Sorry, Unable To Execute That Request.\n"
-                                  "You Do Not Have MS - Word Installed On Your Computer.\n\n"
-                                  "The text has been saved as:\n") +
-                       QDir::toNativeSeparators(path),
-                   QMessageBox::Ok, QMessageBox::Information);
+    Messages::notifyExportedButNotOpened(parent, QStringLiteral("Word"), QStringLiteral("text"), path);
 }
 
 } // namespace EditorMessages

@@ -2,6 +2,7 @@
 
 #include "platform/ModalDialog.h"
 
+#include <QDir>
 #include <QKeyEvent>
 
 namespace Messages {
@@ -80,6 +81,24 @@ void showNote(QWidget *parent, const QString &note)
 void showStartHint(QWidget *parent, const QString &hint)
 {
     show(parent, hint, QMessageBox::Ok, QMessageBox::Critical);
+}
+
+void warnExportFailed(QWidget *parent, const QString &what, const QString &reason)
+{
+    show(parent, QStringLiteral("The %1 Could Not Be Exported.\n\n").arg(what) + reason, QMessageBox::Ok,
+         QMessageBox::Warning);
+}
+
+void notifyExportedButNotOpened(QWidget *parent, const QString &program, const QString &what,
+                                const QString &path)
+{
+    show(parent,
+         QStringLiteral("Sorry, Unable To Execute That Request.\n"
+                        "You Do Not Have MS - %1 Installed On Your Computer.\n\n"
+                        "The %2 has been saved as:\n")
+                 .arg(program, what) +
+             QDir::toNativeSeparators(path),
+         QMessageBox::Ok, QMessageBox::Information);
 }
 
 void warnThicknessMissing(QWidget *parent)

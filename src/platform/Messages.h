@@ -25,6 +25,11 @@ void notifySentToTotals(QWidget *parent);
 // A calculator's "More Info" note, and the brick page's hint before anything is entered.
 void showNote(QWidget *parent, const QString &note);
 void showStartHint(QWidget *parent, const QString &hint);
+// An export to a document ("Text", "Grid") that could not be written, and one that was written but
+// has no program to open it (`program`: "Word", "Excel"), with where it is, so the work is not lost.
+void warnExportFailed(QWidget *parent, const QString &what, const QString &reason);
+void notifyExportedButNotOpened(QWidget *parent, const QString &program, const QString &what,
+                                const QString &path);
 // The slab coverage window without a thickness.
 void warnThicknessMissing(QWidget *parent);
 

@@ -28,18 +28,12 @@ bool askExportGrid(QWidget *parent)
 
 void exportFailed(QWidget *parent, const QString &reason)
 {
-    Messages::show(parent, QStringLiteral("The Grid Could Not Be Exported.\n\n") + reason, QMessageBox::Ok,
-                   QMessageBox::Warning);
+    Messages::warnExportFailed(parent, QStringLiteral("Grid"), reason);
 }
 
 void exportedButNotOpened(QWidget *parent, const QString &path)
 {
-    Messages::show(parent,
-                   QStringLiteral("Sorry, Unable To Execute That Request.\n"
-                                  "You Do Not Have MS - Excel Installed On Your Computer.\n\n"
-                                  "The grid has been saved as:\n") +
-                       QDir::toNativeSeparators(path),
-                   QMessageBox::Ok, QMessageBox::Information);
+    Messages::notifyExportedButNotOpened(parent, QStringLiteral("Excel"), QStringLiteral("grid"), path);
 }
 
 void pricesSaved(QWidget *parent)
