@@ -379,14 +379,14 @@ void MainWindow::updateClock()
 {
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale;
-    setStatusText(5, locale.toString(now.date(), QLocale::ShortFormat));
-    setStatusText(6, locale.toString(now.time(), QLocale::ShortFormat));
+    setStatusText(StatusPanel::Date, locale.toString(now.date(), QLocale::ShortFormat));
+    setStatusText(StatusPanel::Time, locale.toString(now.time(), QLocale::ShortFormat));
 }
 
 void MainWindow::runLoadSteps()
 {
     runStep("build the totals grid", [this] { m_totals->LoadGrid(); });
-    setStatusText(3, QStringLiteral("Start Page"));
+    setStatusText(StatusPanel::Page, QStringLiteral("Start Page"));
 
     runStep("restore options", [this] { OptionStates::restoreAll(this); });
     runStep("clear block and bar sizes", [this] {
@@ -404,7 +404,9 @@ void MainWindow::runLoadSteps()
         }
     });
     runStep("colour the menus", [this] { MenuColour::apply(this); });
-    runStep("version", [this] { setStatusText(4, QStringLiteral("Ver. ") + AppInfo::versionTriple()); });
+    runStep("version", [this] {
+        setStatusText(StatusPanel::Version, QStringLiteral("Ver. ") + AppInfo::versionTriple());
+    });
     runStep("option caption fonts", [this] {
         for (int i = 0; i < 6; ++i) {
             if (auto *colour = findChild<QRadioButton *>(arrayName("Option1", i))) {
@@ -473,17 +475,16 @@ QPushButton *MainWindow::pageButton(int index) const
     return m_pageButtons.value(index, nullptr);
 }
 
-QString MainWindow::statusText(int panel) const
+QString MainWindow::statusText(StatusPanel panel) const
 {
-    if (panel < 1 || panel > m_statusPanels.size())
-        return {};
-    return m_statusPanels.at(panel - 1)->text();
+    const QLabel *label = m_statusPanels.value(int(panel) - 1, nullptr);
+    return label ? label->text() : QString();
 }
 
-void MainWindow::setStatusText(int panel, const QString &text)
+void MainWindow::setStatusText(StatusPanel panel, const QString &text)
 {
-    if (panel >= 1 && panel <= m_statusPanels.size())
-        m_statusPanels.at(panel - 1)->setText(text);
+    if (QLabel *label = m_statusPanels.value(int(panel) - 1, nullptr))
+        label->setText(text);
 }
 
 QMenu *MainWindow::popupMenu(const QString &name) const
@@ -499,7 +500,7 @@ QAction *MainWindow::menuAction(const QString &name) const
 void MainWindow::switchToPage(int index)
 {
     recalcTotalsReadAmounts();
-    setStatusText(3, pageButtonCaptions().value(index));
+    setStatusText(StatusPanel::Page, pageButtonCaptions().value(index));
     QGroupBox *start = m_pages.value(kStartPage);
     if (start->isVisibleTo(this))
         start->lower();
@@ -519,7 +520,7 @@ void MainWindow::showStartPage()
     QGroupBox *start = m_pages.value(kStartPage);
     start->show();
     start->raise();
-    setStatusText(3, QStringLiteral("Start Page"));
+    setStatusText(StatusPanel::Page, QStringLiteral("Start Page"));
     keepFocusInFront();
 }
 
@@ -660,7 +661,7 @@ void MainWindow::openInEditor()
     if (!editorPage->isVisibleTo(this)) {
         editorPage->show();
         editorPage->raise();
-        setStatusText(3, QStringLiteral("Text Editor"));
+        setStatusText(StatusPanel::Page, QStringLiteral("Text Editor"));
     }
     // The page stays in front even when the dialog is then cancelled.
     m_editor->openDocument();
@@ -676,7 +677,7 @@ void MainWindow::showOptions()
     page->setGeometry(first->geometry());
     page->show();
     page->raise();
-    setStatusText(3, page->title());
+    setStatusText(StatusPanel::Page, page->title());
 }
 
 void MainWindow::showPriceList()
@@ -684,7 +685,7 @@ void MainWindow::showPriceList()
     QGroupBox *priceList = m_pages.value(kPriceListPage);
     priceList->show();
     priceList->raise();
-    setStatusText(3, QStringLiteral("Price List"));
+    setStatusText(StatusPanel::Page, QStringLiteral("Price List"));
     // Opened from the menu by keyboard too: the cursor goes to the first price.
     focusIntoFrontPage(Qt::OtherFocusReason);
 }

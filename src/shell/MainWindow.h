@@ -45,9 +45,10 @@ public:
     // Button captions, in index order.
     static QStringList pageButtonCaptions();
 
-    // Status bar panels 1 to 6.
-    QString statusText(int panel) const;
-    void setStatusText(int panel, const QString &text);
+    // The status bar's panels, left to right.
+    enum class StatusPanel { Program = 1, Subject, Page, Version, Date, Time };
+    QString statusText(StatusPanel panel) const;
+    void setStatusText(StatusPanel panel, const QString &text);
 
     // The hidden pop-up menus, by name (mnuPop, mnuPopww, mnurtf, ...).
     QMenu *popupMenu(const QString &name) const;

@@ -130,7 +130,7 @@ private slots:
         QVERIFY(page->isVisible());
         QCOMPARE(page->title(), QStringLiteral("Options"));
         QCOMPARE(page->geometry(), window.page(0)->geometry());
-        QCOMPARE(window.statusText(3), QStringLiteral("Options"));
+        QCOMPARE(window.statusText(MainWindow::StatusPanel::Page), QStringLiteral("Options"));
         // In front of the calculator page that was showing.
         QVERIFY(page->parentWidget()->children().indexOf(page) >
                 page->parentWidget()->children().indexOf(window.page(3)));

@@ -299,7 +299,7 @@ private slots:
         QVERIFY(window.page(MainWindow::kEditorPage)->isVisible());
         QVERIFY(!window.page(MainWindow::kOptionsPage)->isVisible());
         QVERIFY(!window.page(MainWindow::kPriceListPage)->isVisible());
-        QCOMPARE(window.statusText(3), status);
+        QCOMPARE(window.statusText(MainWindow::StatusPanel::Page), status);
     }
 
     void mainMenuOpenLoadsTheFile()

@@ -96,7 +96,7 @@ private slots:
         QTest::mouseClick(window.pageButton(6), Qt::LeftButton);
         QVERIFY(window.page(6)->isVisible());
         QCOMPARE(window.page(6)->title(), QStringLiteral("Poured Concrete Walls"));
-        QCOMPARE(window.statusText(3), QStringLiteral("PRD Walls"));
+        QCOMPARE(window.statusText(MainWindow::StatusPanel::Page), QStringLiteral("PRD Walls"));
 
         enter(window, "MyCWcbx_WH", "8'");
         enter(window, "MyCWcbx_WL", "100'");

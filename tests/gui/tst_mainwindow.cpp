@@ -136,15 +136,15 @@ private slots:
         QCOMPARE(visibleCalculatorPages(window), QList<int>());
         QVERIFY(!window.page(MainWindow::kPriceListPage)->isVisible());
         QVERIFY(!window.page(MainWindow::kOptionsPage)->isVisible());
-        QCOMPARE(window.statusText(1), QStringLiteral("MORTARIX"));
-        QCOMPARE(window.statusText(2), QStringLiteral("MASONRY"));
-        QCOMPARE(window.statusText(3), QStringLiteral("Start Page"));
+        QCOMPARE(window.statusText(MainWindow::StatusPanel::Program), QStringLiteral("MORTARIX"));
+        QCOMPARE(window.statusText(MainWindow::StatusPanel::Subject), QStringLiteral("MASONRY"));
+        QCOMPARE(window.statusText(MainWindow::StatusPanel::Page), QStringLiteral("Start Page"));
         QVERIFY(
             QRegularExpression(QStringLiteral("^Ver\\. [1-9]?[0-9]+\\.(0|[1-9][0-9]*)\\.(0|[1-9][0-9]*)$"))
-                .match(window.statusText(4))
+                .match(window.statusText(MainWindow::StatusPanel::Version))
                 .hasMatch());
-        QCOMPARE(window.statusText(5), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
-        QVERIFY(!window.statusText(6).isEmpty());
+        QCOMPARE(window.statusText(MainWindow::StatusPanel::Date), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+        QVERIFY(!window.statusText(MainWindow::StatusPanel::Time).isEmpty());
         QVERIFY(!window.menuAction(QStringLiteral("mnustrtpge"))->isEnabled());
         QVERIFY(window.menuAction(QStringLiteral("mnuStatusBar"))->isChecked());
         QVERIFY(window.statusBar()->isVisible());
@@ -176,7 +176,7 @@ private slots:
         QVERIFY(button);
         QCOMPARE(button->text(), buttonCaption);
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(window.statusText(3), buttonCaption);
+        QCOMPARE(window.statusText(MainWindow::StatusPanel::Page), buttonCaption);
         QCOMPARE(visibleCalculatorPages(window), QList<int>{index});
         QCOMPARE(window.page(index)->title(), pageCaption);
         QVERIFY(isInFront(window, index));
@@ -200,7 +200,7 @@ private slots:
         priceList->raise();
         window.pageButton(5)->setFocus();
         QTest::keyClick(window.pageButton(5), Qt::Key_Space);
-        QCOMPARE(window.statusText(3), QStringLiteral("Block"));
+        QCOMPARE(window.statusText(MainWindow::StatusPanel::Page), QStringLiteral("Block"));
         QVERIFY(priceList->isVisible());
         QVERIFY(isInFront(window, MainWindow::kPriceListPage));
         // Ctrl+6 is the keyboard's page button too; Escape in the price list puts it away.
@@ -425,7 +425,7 @@ private slots:
         QVERIFY(!isInFront(window, MainWindow::kStartPage));
         window.menuAction(QStringLiteral("mnustrtpge"))->trigger();
         QVERIFY(isInFront(window, MainWindow::kStartPage));
-        QCOMPARE(window.statusText(3), QStringLiteral("Start Page"));
+        QCOMPARE(window.statusText(MainWindow::StatusPanel::Page), QStringLiteral("Start Page"));
         QVERIFY(window.menuAction(QStringLiteral("mnustrtpge"))->isEnabled());
         QCOMPARE(visibleCalculatorPages(window), QList<int>{8});
     }

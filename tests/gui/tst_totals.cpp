@@ -219,7 +219,7 @@ private slots:
             window.menuAction(QStringLiteral("mnuPrceList"))->trigger();
             QVERIFY(page->isVisible());
             QCOMPARE(page->title(), QStringLiteral("Price List"));
-            QCOMPARE(window.statusText(3), QStringLiteral("Price List"));
+            QCOMPARE(window.statusText(MainWindow::StatusPanel::Page), QStringLiteral("Price List"));
 
             for (int i = 0; i < PriceListPage::kEntryCount; ++i) {
                 auto *entry = window.findChild<QLineEdit *>(QStringLiteral("text1(%1)").arg(i));
