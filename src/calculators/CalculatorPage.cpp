@@ -29,9 +29,17 @@ CalculatorPage::CalculatorPage(QGroupBox *frame, const Workspace &workspace)
     m_column->setSpacing(4);
 }
 
+QWidget *CalculatorPage::field(const QString &name) const
+{
+    QWidget *found = m_fields.value(name, nullptr);
+    // Steps name the fields they read and write; a name no field carries is a fault of the page.
+    Q_ASSERT_X(found, "CalculatorPage::field", qPrintable(name));
+    return found;
+}
+
 QString CalculatorPage::fieldText(const QString &name) const
 {
-    QObject *field = findChild<QObject *>(name);
+    QWidget *field = this->field(name);
     if (auto *line = qobject_cast<QLineEdit *>(field))
         return line->text();
     if (auto *list = qobject_cast<QComboBox *>(field))
@@ -54,7 +62,7 @@ void CalculatorPage::apply(const StepOutcome &outcome)
         break;
     }
     for (const auto &[name, text] : outcome.writes) {
-        QObject *field = findChild<QObject *>(name);
+        QWidget *field = this->field(name);
         if (auto *line = qobject_cast<QLineEdit *>(field))
             line->setText(text);
         else if (auto *label = qobject_cast<QLabel *>(field))
@@ -93,6 +101,7 @@ QLineEdit *CalculatorPage::newInput(const QString &name, int maxLength)
 {
     auto *field = new QLineEdit(this);
     field->setObjectName(name);
+    m_fields.insert(name, field);
     if (maxLength > 0)
         field->setMaxLength(maxLength);
     field->installEventFilter(this);
@@ -103,6 +112,7 @@ QComboBox *CalculatorPage::newList(const QString &name, const QStringList &entri
 {
     auto *list = new QComboBox(this);
     list->setObjectName(name);
+    m_fields.insert(name, list);
     list->setEditable(editable);
     list->addItems(entries);
     list->installEventFilter(this);
@@ -124,8 +134,10 @@ QLineEdit *CalculatorPage::newResult(const QString &name)
 QLabel *CalculatorPage::newLabel(const QString &text, const QString &name)
 {
     auto *label = new QLabel(text, this);
-    if (!name.isEmpty())
+    if (!name.isEmpty()) {
         label->setObjectName(name);
+        m_fields.insert(name, label);
+    }
     return label;
 }
 

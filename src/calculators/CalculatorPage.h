@@ -37,7 +37,8 @@ public:
     // Fills `frame` (a page of the main window) and lives inside it.
     CalculatorPage(QGroupBox *frame, const Workspace &workspace);
 
-    // The text of the page's field `name` (line edit or list), empty when there is none.
+    // The text of the page's field `name` (line edit, list or label); a name the page did not make
+    // is a fault (asserted), and reads as empty.
     QString fieldText(const QString &name) const;
     // The labour field of this page, once built.
     QLineEdit *labourField() const { return m_labour; }
@@ -87,6 +88,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The field the page made under `name`.
+    QWidget *field(const QString &name) const;
     // A button of the page that Return presses, made autoDefault so it takes Return itself too.
     QPushButton *newPageButton(const QString &name, const QString &caption);
     // The step button Return in `input` presses: the one set for it, or the first one that follows
@@ -97,6 +100,8 @@ private:
     QVBoxLayout *m_column = nullptr;
     QLineEdit *m_labour = nullptr;
     PostTarget m_post;
+    // The page's named fields, registered as they are made: steps address them by name.
+    QHash<QString, QWidget *> m_fields;
     QHash<QObject *, int> m_priceOnClick;
     QHash<QObject *, std::function<void(Qt::MouseButton)>> m_onRelease;
     QList<QPushButton *> m_buttons;
