@@ -42,8 +42,8 @@ OptionsPage::OptionsPage(QWidget *frame) : QWidget(frame)
     for (const ProgramFont::Choice &choice : ProgramFont::choices())
         fontCaptions << choice.caption;
 
-    QList<QRadioButton *> colours;
-    QList<QRadioButton *> fonts;
+    QList<QRadioButton *> &colours = m_colours;
+    QList<QRadioButton *> &fonts = m_fonts;
     auto *row = new QHBoxLayout(this);
     row->addWidget(newChoiceGroup(301, QStringLiteral("Background Color"), QStringLiteral("Option1"),
                                   colourCaptions, this, colours));

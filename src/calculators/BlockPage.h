@@ -13,6 +13,9 @@ class BlockPage final : public CalculatorPage
 public:
     BlockPage(QGroupBox *frame, const Workspace &workspace);
 
+    // The block size choices BLCKopt(0..1).
+    const QList<QRadioButton *> &sizeOptions() const { return m_sizes; }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

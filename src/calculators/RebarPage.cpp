@@ -60,6 +60,7 @@ RebarPage::RebarPage(QGroupBox *frame, const Workspace &workspace) : CalculatorP
     for (int i = 0; i < sizeCaptions.size(); ++i) {
         QRadioButton *size = newOption(QStringLiteral("Option3(%1)").arg(i), sizeCaptions.at(i), sizes);
         sizeGrid->addWidget(size, i % 3, i / 3);
+        m_barSizes.append(size);
         // Each choice prices the bar from the list, also over a typed price.
         connect(size, &QRadioButton::clicked, this,
                 [this, price, i] { fillFromPriceList(price, Rebar::kFirstPriceEntry + i); });

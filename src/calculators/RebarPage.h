@@ -13,6 +13,8 @@ public:
 
     // Shows the input frame of the selected rebar kind only.
     void stackInputFrames();
+    // The bar size choices Option3(0..4).
+    const QList<QRadioButton *> &barSizeOptions() const { return m_barSizes; }
 
 private:
     void buildHorizontalFrame(QGroupBox *frame);
@@ -20,4 +22,5 @@ private:
     void buildMatFrame(QGroupBox *frame);
 
     QList<QGroupBox *> m_inputFrames;
+    QList<QRadioButton *> m_barSizes;
 };

@@ -225,20 +225,21 @@ void MainWindow::buildPages(QWidget *area)
     auto *totals = new TotalsPage(m_pages.value(kTotalsPage), popupMenu(QStringLiteral("mnugridEdit")));
     m_totals = totals->grid();
     m_priceList = new PriceListPage(m_pages.value(kPriceListPage));
-    new OptionsPage(m_pages.value(kOptionsPage));
+    m_options = new OptionsPage(m_pages.value(kOptionsPage));
 
     Workspace workspace;
     workspace.priceList = m_priceList;
     workspace.totals = m_totals;
     workspace.popupMenu = [this](const QString &name) { return popupMenu(name); };
-    new FootingPage(m_pages.value(0), workspace);
-    new PiersPage(m_pages.value(1), workspace);
-    m_rebar = new RebarPage(m_pages.value(2), workspace);
-    new FlatworkPage(m_pages.value(3), workspace);
-    new WeldedWirePage(m_pages.value(4), workspace);
-    new BlockPage(m_pages.value(5), workspace);
-    new PouredWallsPage(m_pages.value(6), workspace);
-    m_brick = new BrickPage(m_pages.value(7), workspace);
+    // Built in page order, which is also the order of the focus chain.
+    m_calculators << new FootingPage(m_pages.value(0), workspace);
+    m_calculators << new PiersPage(m_pages.value(1), workspace);
+    m_calculators << (m_rebar = new RebarPage(m_pages.value(2), workspace));
+    m_calculators << new FlatworkPage(m_pages.value(3), workspace);
+    m_calculators << new WeldedWirePage(m_pages.value(4), workspace);
+    m_calculators << (m_block = new BlockPage(m_pages.value(5), workspace));
+    m_calculators << new PouredWallsPage(m_pages.value(6), workspace);
+    m_calculators << (m_brick = new BrickPage(m_pages.value(7), workspace));
     m_editor =
         new EditorPage(m_pages.value(kEditorPage), {[this](const QString &name) { return menuAction(name); },
                                                     [this](const QString &name) { return popupMenu(name); }});
@@ -390,16 +391,16 @@ void MainWindow::runLoadSteps()
 
     runStep("restore options", [this] { OptionStates::restoreAll(this); });
     runStep("clear block and bar sizes", [this] {
-        for (int i = 0; i < 2; ++i)
-            OptionStates::setOption(findChild<QRadioButton *>(arrayName("BLCKopt", i)), false);
-        for (int i = 0; i < 5; ++i)
-            OptionStates::setOption(findChild<QRadioButton *>(arrayName("Option3", i)), false);
+        for (QRadioButton *size : m_block->sizeOptions())
+            OptionStates::setOption(size, false);
+        for (QRadioButton *size : m_rebar->barSizeOptions())
+            OptionStates::setOption(size, false);
     });
     runStep("restore prices", [this] { PriceStore::restoreAll(this); });
     runStep("zero labour fields", [this] {
         const QString zero = Numbers::formatCurrency(Numbers::Currency());
-        for (int i = 0; i < 8; ++i) {
-            if (auto *labour = findChild<QLineEdit *>(arrayName("myADDSigntbx", i)))
+        for (CalculatorPage *page : std::as_const(m_calculators)) {
+            if (QLineEdit *labour = page->labourField())
                 labour->setText(zero);
         }
     });
@@ -408,24 +409,22 @@ void MainWindow::runLoadSteps()
         setStatusText(StatusPanel::Version, QStringLiteral("Ver. ") + AppInfo::versionTriple());
     });
     runStep("option caption fonts", [this] {
-        for (int i = 0; i < 6; ++i) {
-            if (auto *colour = findChild<QRadioButton *>(arrayName("Option1", i))) {
-                QFont font = colour->font();
-                font.setFamily(QStringLiteral("ms sans seriff"));
-                font.setPointSizeF(8.5);
-                colour->setFont(font);
-            }
-            if (auto *fontChoice = findChild<QRadioButton *>(arrayName("Option2", i))) {
-                QFont font = fontChoice->font();
-                font.setPointSizeF(9);
-                fontChoice->setFont(font);
-            }
+        for (QRadioButton *colour : m_options->colourChoices()) {
+            QFont font = colour->font();
+            font.setFamily(QStringLiteral("ms sans seriff"));
+            font.setPointSizeF(8.5);
+            colour->setFont(font);
+        }
+        for (QRadioButton *fontChoice : m_options->fontChoices()) {
+            QFont font = fontChoice->font();
+            font.setPointSizeF(9);
+            fontChoice->setFont(font);
         }
     });
     runStep("disable start page entry", [this] { m_startPageAction->setEnabled(false); });
     runStep("price boxes", [this] {
         for (int i = 0; i < PriceStore::kPriceCount; ++i) {
-            if (auto *price = findChild<QLineEdit *>(arrayName("text1", i))) {
+            if (QLineEdit *price = m_priceList->entryField(i)) {
                 QFont font = price->font();
                 font.setFamily(QStringLiteral("MS Sans Seriff"));
                 price->setFont(font);

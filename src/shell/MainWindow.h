@@ -11,7 +11,10 @@ class QPushButton;
 class QTimer;
 class QWidget;
 class PriceListPage;
+class BlockPage;
 class BrickPage;
+class CalculatorPage;
+class OptionsPage;
 class EditorPage;
 class OpenWindows;
 class Tray;
@@ -143,6 +146,9 @@ private:
     TotalsGrid *m_totals = nullptr;
     PriceListPage *m_priceList = nullptr;
     RebarPage *m_rebar = nullptr;
+    BlockPage *m_block = nullptr;
+    OptionsPage *m_options = nullptr;
+    QList<CalculatorPage *> m_calculators; // in page order
     BrickPage *m_brick = nullptr;
     EditorPage *m_editor = nullptr;
     Tray *m_tray = nullptr;
