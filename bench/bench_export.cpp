@@ -3,9 +3,9 @@
 // and a long 1 MB one. Nothing is opened afterwards. Median of a number of runs (default 20).
 #include "BenchSupport.h"
 
-#include "editor/DocxExport.h"
+#include "core/DocxExport.h"
+#include "core/TotalsExport.h"
 #include "shell/MainWindow.h"
-#include "totals/TotalsExport.h"
 #include "totals/TotalsGrid.h"
 
 #include <QApplication>
@@ -75,7 +75,7 @@ int main(int argc, char *argv[])
     grid->RecalcTotals();
     // What the totals page's Export Grid button does: the grid's texts, then the workbook.
     const auto exportTotals = [&] {
-        return TotalsExport::writeWorkbook(TotalsExport::gridTexts(*grid), folder.path(), when).path;
+        return TotalsExport::writeWorkbook(grid->texts(), folder.path(), when).path;
     };
     report(QStringLiteral("totals to .xlsx, median of %1").arg(runs), medianMs(runs, exportTotals),
            QStringLiteral("ms"));

@@ -1,7 +1,7 @@
 #include "editor/EditorPage.h"
 
+#include "core/DocxExport.h"
 #include "core/RtfWriter.h"
-#include "editor/DocxExport.h"
 #include "editor/EditorFiles.h"
 #include "editor/EditorFormatting.h"
 #include "editor/EditorMessages.h"

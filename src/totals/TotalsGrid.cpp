@@ -52,6 +52,18 @@ QString TotalsGrid::cell(int row, int column) const
     return entry ? entry->text() : QString();
 }
 
+TotalsExport::GridTexts TotalsGrid::texts() const
+{
+    TotalsExport::GridTexts texts;
+    for (int row = 0; row < kRows; ++row) {
+        QStringList line;
+        for (int column = 0; column < kColumns; ++column)
+            line << cell(row, column);
+        texts << line;
+    }
+    return texts;
+}
+
 void TotalsGrid::setCell(int row, int column, const QString &text)
 {
     QTableWidgetItem *entry = item(row, column);

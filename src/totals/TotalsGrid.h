@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Numbers.h"
+#include "core/TotalsExport.h"
 
 #include <QHash>
 #include <QLocale>
@@ -19,8 +20,8 @@ class TotalsGrid final : public QTableWidget
     Q_OBJECT
 
 public:
-    static constexpr int kRows = 18;
-    static constexpr int kColumns = 4;
+    static constexpr int kRows = TotalsExport::kRows;
+    static constexpr int kColumns = TotalsExport::kColumns;
     static constexpr int kFirstCalculatorRow = 1;
     static constexpr int kLastCalculatorRow = 8;
     static constexpr int kSubTotalRow = 14;
@@ -32,6 +33,8 @@ public:
     explicit TotalsGrid(QWidget *parent = nullptr);
 
     QString cell(int row, int column) const;
+    // Every cell's text as the grid shows it now, row by row, headings and captions included.
+    TotalsExport::GridTexts texts() const;
     void setCell(int row, int column, const QString &text);
 
     // Builds the table: captions, headings, zeros in rows 1 to 8, widths.

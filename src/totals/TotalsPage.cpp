@@ -1,7 +1,7 @@
 #include "totals/TotalsPage.h"
 
+#include "core/TotalsExport.h"
 #include "platform/Desktop.h"
-#include "totals/TotalsExport.h"
 #include "totals/TotalsGrid.h"
 #include "totals/TotalsMessages.h"
 #include "totals/TotalsPrinter.h"
@@ -70,8 +70,8 @@ void TotalsPage::exportGrid()
         return;
 
     Desktop &desktop = Desktop::instance();
-    const TotalsExport::Result written = TotalsExport::writeWorkbook(
-        TotalsExport::gridTexts(*m_grid), desktop.documentsFolder(), QDateTime::currentDateTime());
+    const TotalsExport::Result written =
+        TotalsExport::writeWorkbook(m_grid->texts(), desktop.documentsFolder(), QDateTime::currentDateTime());
     if (!written.ok()) {
         TotalsMessages::exportFailed(this, written.error);
         return;

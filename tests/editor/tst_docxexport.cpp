@@ -3,7 +3,7 @@
 #include "support/FakeDesktop.h"
 #include "support/TestSupport.h"
 
-#include "editor/DocxExport.h"
+#include "core/DocxExport.h"
 #include "shell/MainWindow.h"
 
 #include <QAction>

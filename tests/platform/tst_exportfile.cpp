@@ -1,7 +1,7 @@
 // The export files' names and their temporary file: never over an earlier export, nothing left behind.
 #include "support/TestSupport.h"
 
-#include "platform/ExportFile.h"
+#include "core/ExportFile.h"
 
 #include <QDateTime>
 #include <QFile>

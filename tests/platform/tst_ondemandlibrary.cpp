@@ -2,8 +2,8 @@
 // reported with its reason instead of a crash.
 #include "support/TestSupport.h"
 
-#include "platform/ExportLibraries.h"
-#include "platform/OnDemandLibrary.h"
+#include "core/ExportLibraries.h"
+#include "core/OnDemandLibrary.h"
 
 #include <xlsxwriter.h>
 #include <zip.h>

@@ -2,7 +2,7 @@
 #include "TotalsTestKit.h"
 
 #include "support/FakeDesktop.h"
-#include "totals/TotalsExport.h"
+#include "core/TotalsExport.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -5,12 +5,15 @@
 #include <QStringList>
 
 class QDateTime;
-class TotalsGrid;
 
 // The totals grid written out as a spreadsheet workbook: one sheet, "Mortarix", the grid's 18 rows
 // and 4 columns cell for cell. Amounts become numbers in the accounting format, so the spreadsheet
 // can add, sort and re-format them; headings and captions stay text.
 namespace TotalsExport {
+
+// The grid's shape: 18 rows (headings, eight calculators, totals) of 4 columns.
+inline constexpr int kRows = 18;
+inline constexpr int kColumns = 4;
 
 // The grid's texts, row by row, headings and captions included.
 using GridTexts = QList<QStringList>;
@@ -28,9 +31,6 @@ QString sheetName();
 
 // "Mortarix Totals YYYY-MM-DD HHMMSS", the name a workbook made at `when` is given.
 QString baseName(const QDateTime &when);
-
-// Every cell's text as the grid shows it now.
-GridTexts gridTexts(const TotalsGrid &grid);
 
 // Writes `cells` as a workbook into `folder` under baseName(when) + ".xlsx"; when that name is
 // taken, " (2)", " (3)", ... is added, so an earlier export is never overwritten. The workbook is

@@ -1,4 +1,4 @@
-#include "platform/ExportFile.h"
+#include "core/ExportFile.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/OnDemandLibrary.h"
+#include "core/OnDemandLibrary.h"
 
 // QLibrary is given the full file name rather than name and version: it tries its variants of the
 // name in turn and keeps only the last one's error, which this way is the real file's (a missing

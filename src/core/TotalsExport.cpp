@@ -1,10 +1,9 @@
-#include "totals/TotalsExport.h"
+#include "core/TotalsExport.h"
 
+#include "core/ExportFile.h"
+#include "core/ExportLibraries.h"
 #include "core/NumberFormat.h"
-#include "platform/ExportFile.h"
-#include "platform/ExportLibraries.h"
-#include "platform/OnDemandLibrary.h"
-#include "totals/TotalsGrid.h"
+#include "core/OnDemandLibrary.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -122,10 +121,10 @@ QString writeCells(const XlsxWriter &xlsx, const TotalsExport::GridTexts &cells,
     xlsx.format_set_num_format(money, moneyFormat.constData());
 
     lxw_error failure = LXW_NO_ERROR;
-    int widths[TotalsGrid::kColumns] = {};
-    for (int row = 0; row < TotalsGrid::kRows; ++row) {
+    int widths[TotalsExport::kColumns] = {};
+    for (int row = 0; row < TotalsExport::kRows; ++row) {
         const QStringList texts = cells.value(row);
-        for (int column = 0; column < TotalsGrid::kColumns; ++column) {
+        for (int column = 0; column < TotalsExport::kColumns; ++column) {
             const QString text = texts.value(column);
             widths[column] = std::max(widths[column], shownLength(column, text));
             lxw_error written = LXW_NO_ERROR;
@@ -141,7 +140,7 @@ QString writeCells(const XlsxWriter &xlsx, const TotalsExport::GridTexts &cells,
                 failure = written;
         }
     }
-    for (int column = 0; column < TotalsGrid::kColumns; ++column) {
+    for (int column = 0; column < TotalsExport::kColumns; ++column) {
         // A little room beyond the widest entry, as the spreadsheet's own fitting leaves.
         xlsx.worksheet_set_column(sheet, lxw_col_t(column), lxw_col_t(column), widths[column] + 2.0,
                                   column == 0 ? nullptr : money);
@@ -168,18 +167,6 @@ QString sheetName()
 QString baseName(const QDateTime &when)
 {
     return ExportFile::baseName(QStringLiteral("Totals"), when);
-}
-
-GridTexts gridTexts(const TotalsGrid &grid)
-{
-    GridTexts texts;
-    for (int row = 0; row < TotalsGrid::kRows; ++row) {
-        QStringList line;
-        for (int column = 0; column < TotalsGrid::kColumns; ++column)
-            line << grid.cell(row, column);
-        texts << line;
-    }
-    return texts;
 }
 
 Result writeWorkbook(const GridTexts &cells, const QString &folder, const QDateTime &when)

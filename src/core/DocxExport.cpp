@@ -1,8 +1,8 @@
-#include "editor/DocxExport.h"
+#include "core/DocxExport.h"
 
-#include "platform/ExportFile.h"
-#include "platform/ExportLibraries.h"
-#include "platform/OnDemandLibrary.h"
+#include "core/ExportFile.h"
+#include "core/ExportLibraries.h"
+#include "core/OnDemandLibrary.h"
 
 #include <QDateTime>
 #include <QDir>
