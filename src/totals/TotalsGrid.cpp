@@ -26,9 +26,6 @@ const char *const kCaptions[TotalsGrid::kRows] = {"",          "Footings",
 
 const int kColumnWidthsTwips[TotalsGrid::kColumns] = {1500, 1600, 1800, 1300};
 
-// Sums add the rows in this order.
-const int kSumOrder[] = {2, 1, 3, 4, 5, 6, 7, 8};
-
 } // namespace
 
 TotalsGrid::TotalsGrid(QWidget *parent) : QTableWidget(parent)
@@ -160,26 +157,12 @@ Value remembered(QHash<Key, Value> &answers, const Key &key, Compute compute)
 
 QString TotalsGrid::gridFormOf(const QString &text)
 {
-    return remembered(m_gridForms, text, [&text] {
-        try {
-            if (const auto value = Numbers::parseLocaleNumber(text))
-                return Numbers::formatNumber(*value, Numbers::Pattern::GridDollar);
-        } catch (const Numbers::NumberOverflow &) {
-            // Text too large to be an amount stays as it is.
-        }
-        return QString();
-    });
+    return remembered(m_gridForms, text, [&text] { return TotalsArithmetic::gridFormOf(text); });
 }
 
 Currency TotalsGrid::amountOf(const QString &text)
 {
-    return remembered(m_amounts, text, [&text] {
-        try {
-            return Numbers::parseLocaleCurrency(text).value_or(Currency());
-        } catch (const Numbers::NumberOverflow &) {
-            return Currency();
-        }
-    });
+    return remembered(m_amounts, text, [&text] { return TotalsArithmetic::amountOf(text); });
 }
 
 QString TotalsGrid::currencyText(Currency amount)
@@ -199,19 +182,12 @@ void TotalsGrid::recalcReadAmounts()
 void TotalsGrid::recalcFormatAndSubTotals()
 {
     FormatGrid();
-    // Money is summed exactly in fixed point, so a sub total is never a cent off.
-    Currency material;
-    Currency labour;
-    try {
-        for (int row : kSumOrder)
-            material = material + m_material[row];
-        for (int row : kSumOrder)
-            labour = labour + m_labour[row];
-    } catch (const Numbers::NumberOverflow &) {
+    const std::optional<Currency> material = TotalsArithmetic::sum(m_material);
+    const std::optional<Currency> labour = TotalsArithmetic::sum(m_labour);
+    if (!material || !labour)
         return;
-    }
-    setCell(kSubTotalRow, kMaterialColumn, currencyText(material));
-    setCell(kSubTotalRow, kLabourColumn, currencyText(labour));
+    setCell(kSubTotalRow, kMaterialColumn, currencyText(*material));
+    setCell(kSubTotalRow, kLabourColumn, currencyText(*labour));
 }
 
 void TotalsGrid::recalcGrandAndRowTotals()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Numbers.h"
+#include "core/TotalsArithmetic.h"
 #include "core/TotalsExport.h"
 
 #include <QHash>
@@ -22,13 +23,13 @@ class TotalsGrid final : public QTableWidget
 public:
     static constexpr int kRows = TotalsExport::kRows;
     static constexpr int kColumns = TotalsExport::kColumns;
-    static constexpr int kFirstCalculatorRow = 1;
-    static constexpr int kLastCalculatorRow = 8;
-    static constexpr int kSubTotalRow = 14;
-    static constexpr int kGrandTotalRow = 17;
-    static constexpr int kLabourColumn = 1;
-    static constexpr int kMaterialColumn = 2;
-    static constexpr int kTotalColumn = 3;
+    static constexpr int kFirstCalculatorRow = TotalsArithmetic::kFirstCalculatorRow;
+    static constexpr int kLastCalculatorRow = TotalsArithmetic::kLastCalculatorRow;
+    static constexpr int kSubTotalRow = TotalsArithmetic::kSubTotalRow;
+    static constexpr int kGrandTotalRow = TotalsArithmetic::kGrandTotalRow;
+    static constexpr int kLabourColumn = TotalsArithmetic::kLabourColumn;
+    static constexpr int kMaterialColumn = TotalsArithmetic::kMaterialColumn;
+    static constexpr int kTotalColumn = TotalsArithmetic::kTotalColumn;
 
     explicit TotalsGrid(QWidget *parent = nullptr);
 
@@ -73,8 +74,8 @@ private:
     // here, and forgotten when the locale they depend on changes.
     void forgetAnswersOnLocaleChange();
 
-    std::array<Numbers::Currency, kLastCalculatorRow + 1> m_labour{};
-    std::array<Numbers::Currency, kLastCalculatorRow + 1> m_material{};
+    TotalsArithmetic::RowAmounts m_labour{};
+    TotalsArithmetic::RowAmounts m_material{};
     QMenu *m_popup = nullptr;
     QLocale m_answersLocale;
     QHash<QString, Numbers::Currency> m_amounts;
