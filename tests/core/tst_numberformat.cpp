@@ -164,6 +164,9 @@ void TestNumberFormat::formatCurrency_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("walls cost") << (money(19.84) * money(85)).toDouble() << "$1,686.40";
+    // A negative amount rounds on its own magnitude: 49 ticks are under half a cent, 50 are not.
+    QTest::newRow("negative under half a cent") << -0.0049 << "$0.00";
+    QTest::newRow("negative half a cent") << -0.005 << "($0.01)";
     QTest::newRow("footing cost single") << double(toSingle(double(3.29f) * double(85.0f))) << "$279.65";
     QTest::newRow("rebar cost single") << double(toSingle(double(426.72f) * double(0.45f))) << "$192.02";
     QTest::newRow("wire cost single") << double(toSingle(double(0.92f) * double(45.0f))) << "$41.40";

@@ -387,6 +387,9 @@ void TestNumbers::currencyArithmetic_data()
     QTest::newRow("large product exact") << '*' << qint64(10000) * 100000000 << qint64(10000) * 90000
                                          << qint64(10000) * 9000000000000 << false;
     QTest::newRow("product needs 128 bits") << '*' << max << qint64(10000) << max << false;
+    // 2^48 x 2^48 is 2^96: all of it in the high half of the 128-bit product.
+    QTest::newRow("product only in the high half")
+        << '*' << (qint64(1) << 48) << (qint64(1) << 48) << qint64(0) << true;
     QTest::newRow("product out of range")
         << '*' << qint64(10000) * 100000000 << qint64(10000) * 100000000 << qint64(0) << true;
     QTest::newRow("smallest times one") << '*' << min << qint64(10000) << min << false;
