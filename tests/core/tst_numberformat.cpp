@@ -429,7 +429,8 @@ void TestNumberFormat::currencyFormMatchesLocale_data()
     // Currencies without decimals; direction marks around the Persian form.
     for (const char *name : {"ja_JP", "fa_IR"}) {
         for (const double value : {1234567.0, -1234567.0, 0.0})
-            QTest::addRow("%s %.0f", name, value) << QString::fromLatin1(name) << value;
+            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(value, 0, 'f', 0)))
+                << QString::fromLatin1(name) << value;
     }
 }
 
