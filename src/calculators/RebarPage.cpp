@@ -42,12 +42,13 @@ RebarPage::RebarPage(QGroupBox *frame, const Workspace &workspace) : CalculatorP
         input->setObjectName(QStringLiteral("RBRFrame(%1)").arg(i));
         column()->addWidget(input);
         connect(kind, &QRadioButton::toggled, input, &QWidget::setVisible);
+        m_kinds.append(kind);
         m_inputFrames.append(input);
     }
     buildHorizontalFrame(m_inputFrames.at(0));
     buildVerticalFrame(m_inputFrames.at(1));
     buildMatFrame(m_inputFrames.at(2));
-    selector->findChild<QRadioButton *>(QStringLiteral("rbropt_visible(0)"))->setChecked(true);
+    m_kinds.constFirst()->setChecked(true);
     stackInputFrames();
 
     QLineEdit *price = newInput(Rebar::kPricePerFoot, 5);
@@ -151,8 +152,6 @@ void RebarPage::buildMatFrame(QGroupBox *frame)
 
 void RebarPage::stackInputFrames()
 {
-    for (int i = 0; i < m_inputFrames.size(); ++i) {
-        auto *kind = findChild<QRadioButton *>(QStringLiteral("rbropt_visible(%1)").arg(i));
-        m_inputFrames.at(i)->setVisible(kind && kind->isChecked());
-    }
+    for (int i = 0; i < m_inputFrames.size(); ++i)
+        m_inputFrames.at(i)->setVisible(m_kinds.at(i)->isChecked());
 }

@@ -21,6 +21,7 @@ private:
     void buildVerticalFrame(QGroupBox *frame);
     void buildMatFrame(QGroupBox *frame);
 
+    QList<QRadioButton *> m_kinds; // rbropt_visible(0..2), one per input frame
     QList<QGroupBox *> m_inputFrames;
     QList<QRadioButton *> m_barSizes;
 };
