@@ -40,11 +40,6 @@ bool isLowResolutionScreen(const QSize &pixels)
     return pixels.width() == 640 && pixels.height() == 480;
 }
 
-QString lowResolutionWarning()
-{
-    return ShellMessages::lowResolutionWarning();
-}
-
 void changeDisplaySettings(QWidget *parent)
 {
     Desktop &desktop = Desktop::instance();

@@ -15,9 +15,6 @@ namespace Startup {
 // The screen that draws the low-resolution warning: exactly 640 x 480 pixels.
 bool isLowResolutionScreen(const QSize &pixels);
 
-// The warning shown on such a screen.
-QString lowResolutionWarning();
-
 // Starts the display-settings program, waits (event loop running) until it has ended and says
 // the settings have changed. Where no such program exists it says so instead.
 void changeDisplaySettings(QWidget *parent);

@@ -4,6 +4,7 @@
 #include "platform/Desktop.h"
 #include "platform/SingleInstance.h"
 #include "shell/Splash.h"
+#include "shell/ShellMessages.h"
 #include "shell/Startup.h"
 
 #include <QElapsedTimer>
@@ -39,7 +40,7 @@ private slots:
 
     void lowResolutionWarningText()
     {
-        const QStringList lines = Startup::lowResolutionWarning().split(QLatin1Char('\n'));
+        const QStringList lines = ShellMessages::lowResolutionWarning().split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 9);
         QCOMPARE(lines.at(0), QStringLiteral("Warning:. . ."));
         QCOMPARE(lines.at(1), QString());
