@@ -110,6 +110,9 @@ int runScenario(QApplication &app)
             if (!saving)
                 say(QStringLiteral("saving"));
             saving = true;
+            // The dialog leaves a focused name field as the user typed it; focus goes first.
+            if (QWidget *focused = QApplication::focusWidget())
+                focused->clearFocus();
             files->selectFile(saveTo);
             static_cast<QDialog *>(files)->accept(); // QFileDialog::accept, through the public base
             return;
