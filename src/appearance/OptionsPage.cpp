@@ -32,8 +32,6 @@ QGroupBox *newChoiceGroup(int frame, const QString &caption, const QString &arra
 OptionsPage::OptionsPage(QWidget *frame) : QWidget(frame)
 {
     setObjectName(QStringLiteral("OptionsContent"));
-    auto *frameLayout = new QVBoxLayout(frame);
-    frameLayout->addWidget(this);
 
     QStringList colourCaptions;
     for (const BackgroundColour::Choice &choice : BackgroundColour::choices())

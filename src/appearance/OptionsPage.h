@@ -13,7 +13,7 @@ class OptionsPage final : public QWidget
     Q_OBJECT
 
 public:
-    // Fills `frame` (myframe(300)) and lives inside it.
+    // Built inside `frame` (myframe(300)), which the main window lays it into.
     explicit OptionsPage(QWidget *frame);
 
     // The colour choices Option1(0..5) and the font choices Option2(0..5).

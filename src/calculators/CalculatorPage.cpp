@@ -21,9 +21,6 @@
 CalculatorPage::CalculatorPage(QGroupBox *frame, const Workspace &workspace)
     : QWidget(frame), m_workspace(workspace)
 {
-    auto *frameLayout = new QVBoxLayout(frame);
-    frameLayout->setContentsMargins(4, 2, 4, 4);
-    frameLayout->addWidget(this);
     m_column = new QVBoxLayout(this);
     m_column->setContentsMargins(0, 0, 0, 0);
     m_column->setSpacing(4);

@@ -34,7 +34,7 @@ class CalculatorPage : public QWidget
     Q_OBJECT
 
 public:
-    // Fills `frame` (a page of the main window) and lives inside it.
+    // Built inside `frame` (a page of the main window), which the main window lays it into.
     CalculatorPage(QGroupBox *frame, const Workspace &workspace);
 
     // The text of the page's field `name` (line edit, list or label); a name the page did not make

@@ -2,6 +2,7 @@
 
 #include "calculators/SlabCoverageWindow.h"
 #include "core/ConcreteSteps.h"
+#include "platform/MenuEntries.h"
 #include "totals/PriceListPage.h"
 
 #include <QAction>
@@ -62,13 +63,14 @@ FlatworkPage::FlatworkPage(QGroupBox *frame, const Workspace &workspace) : Calcu
                  newResult(ConcreteSteps::FlatworkCost));
     column()->addWidget(inputs);
 
-    // "More Info" offers the note and the coverage window in the window's pop-up menu mnuPop.
-    QMenu *menu = workspace.popupMenu ? workspace.popupMenu(QStringLiteral("mnuPop")) : nullptr;
+    // "More Info" offers the note and the coverage window.
+    QMenu *menu = workspace.moreInfoMenu;
     if (menu) {
-        if (auto *note = menu->findChild<QAction *>(QStringLiteral("mnuPopNote")))
-            connect(note, &QAction::triggered, this, [this] { showNote(flatworkNote); });
-        if (auto *coverage = menu->findChild<QAction *>(QStringLiteral("mnuPopACovr")))
-            connect(coverage, &QAction::triggered, this, [this] { SlabCoverageWindow::openOver(window()); });
+        connect(addMenuEntry(menu, "mnuPopNote", "NOTE:"), &QAction::triggered, this,
+                [this] { showNote(flatworkNote); });
+        menu->addSeparator();
+        connect(addMenuEntry(menu, "mnuPopACovr", "AREA Coverage"), &QAction::triggered, this,
+                [this] { SlabCoverageWindow::openOver(window()); });
     }
     column()->addWidget(newMoreInfo(3, [menu](Qt::MouseButton button) {
         if (menu && button == Qt::LeftButton)

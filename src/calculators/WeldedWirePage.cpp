@@ -2,6 +2,7 @@
 
 #include "calculators/WireCoverageWindow.h"
 #include "core/WeldedWireSteps.h"
+#include "platform/MenuEntries.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -66,18 +67,17 @@ WeldedWirePage::WeldedWirePage(QGroupBox *frame, const Workspace &workspace)
                    QStringLiteral("Click \"SEND\" Button To Copy Total Cost  To The Totals Page."));
     column()->addWidget(newMoreInfo(4, [this](Qt::MouseButton button) { openPopupMenu(button); }));
 
-    if (QMenu *menu = workspace.popupMenu ? workspace.popupMenu(QStringLiteral("mnuPopww")) : nullptr) {
-        if (auto *noteEntry = menu->findChild<QAction *>(QStringLiteral("mnuNote")))
-            connect(noteEntry, &QAction::triggered, this, [this] { showNote(WeldedWire::note()); });
-        if (auto *coverage = menu->findChild<QAction *>(QStringLiteral("mnuPAreaCOv")))
-            connect(coverage, &QAction::triggered, this, [this] { WireCoverageWindow::open(window()); });
+    if (QMenu *menu = workspace.moreInfoMenu) {
+        connect(addMenuEntry(menu, "mnuNote", "NOTE:"), &QAction::triggered, this,
+                [this] { showNote(WeldedWire::note()); });
+        menu->addSeparator();
+        connect(addMenuEntry(menu, "mnuPAreaCOv", "AREA COVERAGE"), &QAction::triggered, this,
+                [this] { WireCoverageWindow::open(window()); });
     }
 }
 
 void WeldedWirePage::openPopupMenu(Qt::MouseButton button)
 {
-    if (button != Qt::LeftButton || !workspace().popupMenu)
-        return;
-    if (QMenu *menu = workspace().popupMenu(QStringLiteral("mnuPopww")))
-        menu->popup(QCursor::pos());
+    if (button == Qt::LeftButton && workspace().moreInfoMenu)
+        workspace().moreInfoMenu->popup(QCursor::pos());
 }

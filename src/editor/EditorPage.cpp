@@ -6,6 +6,7 @@
 #include "editor/EditorFormatting.h"
 #include "editor/EditorMessages.h"
 #include "platform/Desktop.h"
+#include "platform/MenuEntries.h"
 #include "platform/ModalDialog.h"
 
 #include <QAction>
@@ -63,8 +64,6 @@ QString arrayName(const char *name, int index)
 EditorPage::EditorPage(QGroupBox *frame, Menus menus) : QWidget(frame), m_menus(std::move(menus))
 {
     setObjectName(QStringLiteral("EditorContent"));
-    auto *frameLayout = new QVBoxLayout(frame);
-    frameLayout->addWidget(this);
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -73,13 +72,13 @@ EditorPage::EditorPage(QGroupBox *frame, Menus menus) : QWidget(frame), m_menus(
     const struct
     {
         const char *caption;
-        const char *menu;
-    } menuButtons[] = {{"File", "mnurtf"}, {"Edit", "mnuPopEdit"}, {"Format", "mnuPopRTformat"}};
+        QMenu *menu;
+    } menuButtons[] = {{"File", m_menus.file}, {"Edit", m_menus.edit}, {"Format", m_menus.format}};
     for (int i = 0; i < 3; ++i) {
         auto *button = new QPushButton(QLatin1String(menuButtons[i].caption), this);
         button->setObjectName(arrayName("myTxtEditcmd_menu", i));
-        const char *menu = menuButtons[i].menu;
-        connect(button, &QPushButton::clicked, this, [this, menu] { popUp(menu, QCursor::pos()); });
+        QMenu *menu = menuButtons[i].menu;
+        connect(button, &QPushButton::clicked, this, [menu] { popUp(menu, QCursor::pos()); });
         buttons->addWidget(button);
     }
     buttons->addStretch();
@@ -105,55 +104,64 @@ EditorPage::EditorPage(QGroupBox *frame, Menus menus) : QWidget(frame), m_menus(
 
     watchForEdits(m_text->document());
 
-    // The menus exist before the pages are built.
-    connectMenus();
+    fillMenus();
 }
 
-QAction *EditorPage::entry(const char *name) const
-{
-    return m_menus.action ? m_menus.action(QLatin1String(name)) : nullptr;
-}
-
-void EditorPage::connectMenus()
+void EditorPage::fillMenus()
 {
     using namespace EditorFormatting;
-    auto on = [this](const char *name, auto &&handler) {
-        if (QAction *action = entry(name))
-            connect(action, &QAction::triggered, this, handler);
+    // A separator, or an entry and what choosing it does.
+    struct Entry
+    {
+        const char *name = nullptr;
+        const char *caption = nullptr;
+        std::function<void()> chosen;
+        // The check marks count how often each entry was chosen; they are never read from the text.
+        bool checkable = false;
     };
-
-    on("mnuRTFFLEOPN", [this] { openDocument(); });
-    on("mnuPopClse", [this] { closeDocument(); });
-    on("mnuRFSave", [this] { saveDocument(); });
-    on("mnuRTFSaveAs", [this] { saveDocumentAs(); });
-    on("mnuPopPrnt", [this] { print(); });
-    on("mnuxprToWrd", [this] { exportToWord(); });
-
-    on("mnuPopRTfntedt", [this] { chooseFont(); });
-    on("mnuPopRTcoloredit", [this] { chooseColour(); });
-    on("mnuPopcaps", [this] { makeUpperCase(*m_text); });
-    // The check marks count how often each entry was chosen; they are never read from the text.
-    for (const char *name : {"mnuPopRTboldedit", "mnuPopRTitalicedit", "mnuPopRTundrlneedit"}) {
-        if (QAction *action = entry(name)) {
-            action->setCheckable(true);
-            action->setChecked(false);
+    auto fill = [this](QMenu *menu, const std::initializer_list<Entry> &entries) {
+        for (const Entry &entry : entries) {
+            if (!menu)
+                return;
+            if (!entry.name) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction *action = addMenuEntry(menu, entry.name, entry.caption);
+            action->setCheckable(entry.checkable);
+            connect(action, &QAction::triggered, this, entry.chosen);
         }
-    }
-    on("mnuPopRTboldedit", [this] { toggleBold(*m_text); });
-    on("mnuPopRTitalicedit", [this] { toggleItalic(*m_text); });
-    on("mnuPopRTundrlneedit", [this] { toggleUnderline(*m_text); });
-    on("mnuPopRTfntcut", [this] { cut(*m_text, Clipboard::Emptied); });
-    on("mnuPopRTfntcopy", [this] { copy(*m_text, Clipboard::Emptied); });
-    on("mnuPopRTfntpaste", [this] { pastePlainText(*m_text); });
-
-    on("mnuPopEDcut", [this] { cut(*m_text, Clipboard::Kept); });
-    on("mnuPOPEDcopy", [this] { copy(*m_text, Clipboard::Kept); });
-    on("mnuPopEDpaste", [this] { pastePlainText(*m_text); });
+    };
+    fill(m_menus.file, {{"mnuRTFFLEOPN", "Open . . .", [this] { openDocument(); }},
+                        {"mnuPopClse", "Close", [this] { closeDocument(); }},
+                        {},
+                        {"mnuRFSave", "Save", [this] { saveDocument(); }},
+                        {"mnuRTFSaveAs", "Save As . . .", [this] { saveDocumentAs(); }},
+                        {},
+                        {"mnuPopPrnt", "Print . . .", [this] { print(); }},
+                        {},
+                        {"mnuxprToWrd", "Export To Word . . . ", [this] { exportToWord(); }}});
+    fill(m_menus.format, {{"mnuPopRTfntedt", "Font . . .", [this] { chooseFont(); }},
+                          {"mnuPopRTcoloredit", "Color . . .", [this] { chooseColour(); }},
+                          {},
+                          {"mnuPopcaps", "All Caps", [this] { makeUpperCase(*m_text); }},
+                          {"mnuPopRTboldedit", "Bold", [this] { toggleBold(*m_text); }, true},
+                          {"mnuPopRTitalicedit", "Italic", [this] { toggleItalic(*m_text); }, true},
+                          {"mnuPopRTundrlneedit", "Underline", [this] { toggleUnderline(*m_text); }, true},
+                          {},
+                          {"mnuPopRTfntcut", "Cut", [this] { cut(*m_text, Clipboard::Emptied); }},
+                          {"mnuPopRTfntcopy", "Copy", [this] { copy(*m_text, Clipboard::Emptied); }},
+                          {"mnuPopRTfntpaste", "Paste", [this] { pastePlainText(*m_text); }}});
+    fill(m_menus.edit, {{"mnuPopEDcut", "Cut", [this] { cut(*m_text, Clipboard::Kept); }},
+                        {},
+                        {"mnuPOPEDcopy", "Copy", [this] { copy(*m_text, Clipboard::Kept); }},
+                        {},
+                        {"mnuPopEDpaste", "Paste", [this] { pastePlainText(*m_text); }}});
 }
 
-void EditorPage::popUp(const char *menuName, const QPoint &globalPos)
+void EditorPage::popUp(QMenu *menu, const QPoint &globalPos)
 {
-    if (QMenu *menu = m_menus.popup ? m_menus.popup(QLatin1String(menuName)) : nullptr)
+    if (menu)
         menu->popup(globalPos);
 }
 
@@ -162,7 +170,7 @@ bool EditorPage::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_text->viewport() && event->type() == QEvent::MouseButtonPress) {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::RightButton) {
-            popUp("mnuPopRTformat", mouse->globalPosition().toPoint());
+            popUp(m_menus.format, mouse->globalPosition().toPoint());
             return true;
         }
     }

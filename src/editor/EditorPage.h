@@ -12,21 +12,22 @@ class QTextDocument;
 class QTextEdit;
 
 // The Text Editor page: the user's job notes. Its File, Edit and Format menus are the main
-// window's pop-up menus mnurtf, mnuPopEdit and mnuPopRTformat; the page connects their entries
+// window's pop-up menus mnurtf, mnuPopEdit and mnuPopRTformat; the page fills them with its entries
 // when it is built.
 class EditorPage final : public QWidget
 {
     Q_OBJECT
 
 public:
-    // The window's menu entries and pop-up menus by name; either gives nothing for an unknown name.
+    // The window's pop-up menus the page fills.
     struct Menus
     {
-        std::function<QAction *(const QString &name)> action;
-        std::function<QMenu *(const QString &name)> popup;
+        QMenu *file = nullptr;
+        QMenu *edit = nullptr;
+        QMenu *format = nullptr;
     };
 
-    // Fills `frame` (myframe(9)) and lives inside it.
+    // Built inside `frame` (myframe(9)), which the main window lays it into.
     EditorPage(QGroupBox *frame, Menus menus);
 
     // What saving the notes on exit came to.
@@ -51,9 +52,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void connectMenus();
-    QAction *entry(const char *name) const;
-    void popUp(const char *menuName, const QPoint &globalPos);
+    void fillMenus();
+    static void popUp(QMenu *menu, const QPoint &globalPos);
 
     void closeDocument();
     void saveDocument();

@@ -15,6 +15,7 @@
 #include "core/Twips.h"
 #include "editor/EditorPage.h"
 #include "platform/Desktop.h"
+#include "platform/MenuEntries.h"
 #include "platform/ModalDialog.h"
 #include "shell/OpenWindows.h"
 #include "shell/Resources.h"
@@ -95,6 +96,16 @@ QGroupBox *newFrame(const QString &name, const QString &caption, QWidget *parent
     return frame;
 }
 
+// Lays `page` into the frame it was built in, so it fills the frame inside its border and caption.
+template <class Page> Page *laidIntoFrame(Page *page, std::optional<QMargins> margins = std::nullopt)
+{
+    auto *layout = new QVBoxLayout(page->parentWidget());
+    if (margins)
+        layout->setContentsMargins(*margins);
+    layout->addWidget(page);
+    return page;
+}
+
 // Runs one load step; a failing step is skipped and loading goes on.
 void runStep(const char *what, const std::function<void()> &step)
 {
@@ -123,8 +134,7 @@ QMenu *newMenu(const char *name, const char *title, const std::initializer_list<
             menu->addSeparator();
             continue;
         }
-        QAction *action = menu->addAction(QString::fromUtf8(entry.caption));
-        action->setObjectName(QLatin1String(entry.name));
+        addMenuEntry(menu, entry.name, entry.caption);
     }
     return menu;
 }
@@ -139,7 +149,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setWindowTitle(AppInfo::mainCaption());
     // Window and tray show the icon small; decoding the large one would cost every start.
     setWindowIcon(QIcon(QStringLiteral(":/mortarix/mortarix-48.png")));
-    // Menus come first, so pages can connect to their entries while they are built.
+    // The pop-up menus come first, so pages can fill them while they are built.
     buildPopupMenus();
     buildMenus();
     buildWindow();
@@ -220,29 +230,35 @@ void MainWindow::buildPages(QWidget *area)
         frame->installEventFilter(this);
     }
 
-    new StartPage(m_pages.value(kStartPage));
-
-    auto *totals = new TotalsPage(m_pages.value(kTotalsPage), popupMenu(QStringLiteral("mnugridEdit")));
+    const QMargins sideMargins(4, 4, 4, 4);
+    laidIntoFrame(new StartPage(m_pages.value(kStartPage)), QMargins());
+    auto *totals = laidIntoFrame(
+        new TotalsPage(m_pages.value(kTotalsPage), popupMenu(QStringLiteral("mnugridEdit"))), sideMargins);
     m_totals = totals->grid();
-    m_priceList = new PriceListPage(m_pages.value(kPriceListPage));
-    m_options = new OptionsPage(m_pages.value(kOptionsPage));
+    m_priceList = laidIntoFrame(new PriceListPage(m_pages.value(kPriceListPage)), sideMargins);
+    m_options = laidIntoFrame(new OptionsPage(m_pages.value(kOptionsPage)));
 
     Workspace workspace;
     workspace.priceList = m_priceList;
     workspace.totals = m_totals;
-    workspace.popupMenu = [this](const QString &name) { return popupMenu(name); };
     // Built in page order, which is also the order of the focus chain.
     m_calculators << new FootingPage(m_pages.value(0), workspace);
     m_calculators << new PiersPage(m_pages.value(1), workspace);
     m_calculators << (m_rebar = new RebarPage(m_pages.value(2), workspace));
-    m_calculators << new FlatworkPage(m_pages.value(3), workspace);
-    m_calculators << new WeldedWirePage(m_pages.value(4), workspace);
+    Workspace withMenu = workspace;
+    withMenu.moreInfoMenu = popupMenu(QStringLiteral("mnuPop"));
+    m_calculators << new FlatworkPage(m_pages.value(3), withMenu);
+    withMenu.moreInfoMenu = popupMenu(QStringLiteral("mnuPopww"));
+    m_calculators << new WeldedWirePage(m_pages.value(4), withMenu);
     m_calculators << (m_block = new BlockPage(m_pages.value(5), workspace));
     m_calculators << new PouredWallsPage(m_pages.value(6), workspace);
     m_calculators << (m_brick = new BrickPage(m_pages.value(7), workspace));
-    m_editor =
-        new EditorPage(m_pages.value(kEditorPage), {[this](const QString &name) { return menuAction(name); },
-                                                    [this](const QString &name) { return popupMenu(name); }});
+    for (CalculatorPage *calculator : std::as_const(m_calculators))
+        laidIntoFrame(calculator, QMargins(4, 2, 4, 4));
+    m_editor = laidIntoFrame(
+        new EditorPage(m_pages.value(kEditorPage),
+                       {popupMenu(QStringLiteral("mnurtf")), popupMenu(QStringLiteral("mnuPopEdit")),
+                        popupMenu(QStringLiteral("mnuPopRTformat"))}));
 }
 
 void MainWindow::buildMenus()
@@ -306,43 +322,13 @@ void MainWindow::buildMenus()
 void MainWindow::buildPopupMenus()
 {
     const QList<QMenu *> menus = {
-        newMenu("mnuPop", "PopUp",
-                {{"mnuPopNote", "NOTE:"}, {nullptr, nullptr}, {"mnuPopACovr", "AREA Coverage"}}, this),
-        newMenu("mnuPopww", "PopUpWW",
-                {{"mnuNote", "NOTE:"}, {nullptr, nullptr}, {"mnuPAreaCOv", "AREA COVERAGE"}}, this),
-        newMenu("mnurtf", "PopUPRTFile",
-                {{"mnuRTFFLEOPN", "Open . . ."},
-                 {"mnuPopClse", "Close"},
-                 {nullptr, nullptr},
-                 {"mnuRFSave", "Save"},
-                 {"mnuRTFSaveAs", "Save As . . ."},
-                 {nullptr, nullptr},
-                 {"mnuPopPrnt", "Print . . ."},
-                 {nullptr, nullptr},
-                 {"mnuxprToWrd", "Export To Word . . . "}},
-                this),
-        newMenu("mnuPopRTformat", "PoPupFormat",
-                {{"mnuPopRTfntedt", "Font . . ."},
-                 {"mnuPopRTcoloredit", "Color . . ."},
-                 {nullptr, nullptr},
-                 {"mnuPopcaps", "All Caps"},
-                 {"mnuPopRTboldedit", "Bold"},
-                 {"mnuPopRTitalicedit", "Italic"},
-                 {"mnuPopRTundrlneedit", "Underline"},
-                 {nullptr, nullptr},
-                 {"mnuPopRTfntcut", "Cut"},
-                 {"mnuPopRTfntcopy", "Copy"},
-                 {"mnuPopRTfntpaste", "Paste"}},
-                this),
-        newMenu("mnuPopEdit", "PopUpEdit",
-                {{"mnuPopEDcut", "Cut"},
-                 {nullptr, nullptr},
-                 {"mnuPOPEDcopy", "Copy"},
-                 {nullptr, nullptr},
-                 {"mnuPopEDpaste", "Paste"}},
-                this),
-        newMenu("mnugridEdit", "Grid Edit",
-                {{"mnugridcopy", "Copy Grid "}, {nullptr, nullptr}, {"mnugridselect", "Select All"}}, this),
+        // The pages that show them fill and connect them.
+        newMenu("mnuPop", "PopUp", {}, this),
+        newMenu("mnuPopww", "PopUpWW", {}, this),
+        newMenu("mnurtf", "PopUPRTFile", {}, this),
+        newMenu("mnuPopRTformat", "PoPupFormat", {}, this),
+        newMenu("mnuPopEdit", "PopUpEdit", {}, this),
+        newMenu("mnugridEdit", "Grid Edit", {}, this),
         newMenu("mnuSystemtray", "Systemtray", {}, this),
     };
     for (QMenu *menu : menus) {

@@ -26,9 +26,6 @@ QFrame *decorativeLine(QWidget *parent)
 StartPage::StartPage(QWidget *frame) : QWidget(frame)
 {
     setObjectName(QStringLiteral("StartPageContent"));
-    auto *frameLayout = new QVBoxLayout(frame);
-    frameLayout->setContentsMargins(0, 0, 0, 0);
-    frameLayout->addWidget(this);
 
     auto *title = new QLabel(AppInfo::title(), this);
     QFont titleFont = title->font();

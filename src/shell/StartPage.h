@@ -11,7 +11,7 @@ class StartPage final : public QWidget
     Q_OBJECT
 
 public:
-    // Fills `frame` (myframe(26)) and lives inside it.
+    // Built inside `frame` (myframe(26)), which the main window lays it into.
     explicit StartPage(QWidget *frame);
 
     QLabel *link() const { return m_link; }

@@ -51,9 +51,6 @@ const EntryInfo kEntries[PriceListPage::kEntryCount] = {
 PriceListPage::PriceListPage(QWidget *frame) : QWidget(frame)
 {
     setObjectName(QStringLiteral("PriceListContent"));
-    auto *frameLayout = new QVBoxLayout(frame);
-    frameLayout->setContentsMargins(4, 4, 4, 4);
-    frameLayout->addWidget(this);
 
     // Two columns, so every group keeps its full height in the page: concrete, block and wire on
     // the left; rebar and the brick note on the right, with Save beneath them.

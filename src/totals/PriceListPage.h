@@ -14,7 +14,7 @@ public:
     static constexpr int kEntryCount = 11;
     static constexpr int kConcrete = 0;
 
-    // Fills `frame` (myframe(20)) and lives inside it.
+    // Built inside `frame` (myframe(20)), which the main window lays it into.
     explicit PriceListPage(QWidget *frame);
 
     // The text of entry `index`, as typed.

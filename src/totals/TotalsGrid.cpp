@@ -2,6 +2,7 @@
 
 #include "core/NumberFormat.h"
 #include "core/Twips.h"
+#include "platform/MenuEntries.h"
 
 #include <QAction>
 #include <QApplication>
@@ -261,10 +262,11 @@ void TotalsGrid::setPopupMenu(QMenu *menu)
     m_popup = menu;
     if (!menu)
         return;
-    if (QAction *copy = menu->findChild<QAction *>(QStringLiteral("mnugridcopy")))
-        connect(copy, &QAction::triggered, this, &TotalsGrid::copyGrid);
-    if (QAction *all = menu->findChild<QAction *>(QStringLiteral("mnugridselect")))
-        connect(all, &QAction::triggered, this, &TotalsGrid::selectWholeGrid);
+    connect(addMenuEntry(menu, "mnugridcopy", "Copy Grid "), &QAction::triggered, this,
+            &TotalsGrid::copyGrid);
+    menu->addSeparator();
+    connect(addMenuEntry(menu, "mnugridselect", "Select All"), &QAction::triggered, this,
+            &TotalsGrid::selectWholeGrid);
 }
 
 void TotalsGrid::mouseReleaseEvent(QMouseEvent *event)

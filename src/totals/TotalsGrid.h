@@ -57,7 +57,7 @@ public:
     // "Select All": from cell (0, 0) to the last row and column, headings included.
     void selectWholeGrid();
 
-    // The pop-up menu a right click opens (mnugridEdit); its entries are wired here.
+    // The pop-up menu a right click opens (mnugridEdit); the grid adds its entries to it.
     void setPopupMenu(QMenu *menu);
 
 protected:

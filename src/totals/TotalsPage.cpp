@@ -18,9 +18,6 @@
 TotalsPage::TotalsPage(QWidget *frame, QMenu *gridMenu) : QWidget(frame)
 {
     setObjectName(QStringLiteral("TotalsContent"));
-    auto *frameLayout = new QVBoxLayout(frame);
-    frameLayout->setContentsMargins(4, 4, 4, 4);
-    frameLayout->addWidget(this);
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);

@@ -13,7 +13,8 @@ class TotalsPage final : public QWidget
     Q_OBJECT
 
 public:
-    // Fills `frame` (myframe(8)) and lives inside it; `gridMenu` is the grid's pop-up menu.
+    // Built inside `frame` (myframe(8)), which the main window lays it into. `gridMenu` is the grid's pop-up
+    // menu.
     TotalsPage(QWidget *frame, QMenu *gridMenu);
 
     TotalsGrid *grid() const { return m_grid; }
