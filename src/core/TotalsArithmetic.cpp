@@ -40,6 +40,20 @@ std::optional<Currency> sum(const RowAmounts &amounts)
     return total;
 }
 
+std::optional<Totals> totalsOf(const QString &labourSubTotal, const QString &materialSubTotal,
+                               const RowAmounts &labour, const RowAmounts &material)
+{
+    try {
+        Totals totals;
+        totals.grand = amountOf(labourSubTotal) + amountOf(materialSubTotal);
+        for (std::size_t row = kFirstCalculatorRow; row <= kLastCalculatorRow; ++row)
+            totals.rows[row] = labour[row] + material[row];
+        return totals;
+    } catch (const Numbers::NumberOverflow &) {
+        return std::nullopt;
+    }
+}
+
 TotalsExport::GridTexts recalc(TotalsExport::GridTexts cells)
 {
     auto cell = [&cells](int row, int column) -> QString & {
@@ -69,16 +83,12 @@ TotalsExport::GridTexts recalc(TotalsExport::GridTexts cells)
         cell(kSubTotalRow, kMaterialColumn) = Numbers::formatCurrency(*materialSum);
         cell(kSubTotalRow, kLabourColumn) = Numbers::formatCurrency(*labourSum);
     }
-    try {
-        // The grand total adds the sub totals as shown.
-        const Currency grand =
-            amountOf(cell(kSubTotalRow, kLabourColumn)) + amountOf(cell(kSubTotalRow, kMaterialColumn));
-        cell(kGrandTotalRow, kMaterialColumn) = Numbers::formatCurrency(grand);
-        for (int row = kFirstCalculatorRow; row <= kLastCalculatorRow; ++row) {
-            cell(row, kTotalColumn) =
-                Numbers::formatCurrency(labour[std::size_t(row)] + material[std::size_t(row)]);
-        }
-    } catch (const Numbers::NumberOverflow &) {
+    const auto totals =
+        totalsOf(cell(kSubTotalRow, kLabourColumn), cell(kSubTotalRow, kMaterialColumn), labour, material);
+    if (totals) {
+        cell(kGrandTotalRow, kMaterialColumn) = Numbers::formatCurrency(totals->grand);
+        for (int row = kFirstCalculatorRow; row <= kLastCalculatorRow; ++row)
+            cell(row, kTotalColumn) = Numbers::formatCurrency(totals->rows[std::size_t(row)]);
     }
     return cells;
 }

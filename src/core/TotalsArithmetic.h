@@ -35,6 +35,18 @@ QString gridFormOf(const QString &text);
 // it leaves the range of money.
 std::optional<Numbers::Currency> sum(const RowAmounts &amounts);
 
+// A grand total and each calculator row's total.
+struct Totals
+{
+    Numbers::Currency grand;
+    RowAmounts rows{};
+};
+
+// The grand total of the two sub totals as shown, and each row's labour plus material; nothing
+// when one leaves the range of money.
+std::optional<Totals> totalsOf(const QString &labourSubTotal, const QString &materialSubTotal,
+                               const RowAmounts &labour, const RowAmounts &material);
+
 // The whole recomputation on a grid's texts: every number rewritten in the grid form, the sub
 // totals of labour and material, each calculator row's total and the grand total (the two sub
 // totals as shown) in the currency form. A sum out of range leaves the cells it would write as

@@ -194,15 +194,13 @@ void TotalsGrid::recalcFormatAndSubTotals()
 void TotalsGrid::recalcGrandAndRowTotals()
 {
     forgetAnswersOnLocaleChange();
-    // The grand total adds the sub totals as shown.
-    try {
-        const Currency grand =
-            amountOf(cell(kSubTotalRow, kLabourColumn)) + amountOf(cell(kSubTotalRow, kMaterialColumn));
-        setCell(kGrandTotalRow, kMaterialColumn, currencyText(grand));
-        for (int row = kFirstCalculatorRow; row <= kLastCalculatorRow; ++row)
-            setCell(row, kTotalColumn, currencyText(m_labour[row] + m_material[row]));
-    } catch (const Numbers::NumberOverflow &) {
-    }
+    const auto totals = TotalsArithmetic::totalsOf(cell(kSubTotalRow, kLabourColumn),
+                                                   cell(kSubTotalRow, kMaterialColumn), m_labour, m_material);
+    if (!totals)
+        return;
+    setCell(kGrandTotalRow, kMaterialColumn, currencyText(totals->grand));
+    for (int row = kFirstCalculatorRow; row <= kLastCalculatorRow; ++row)
+        setCell(row, kTotalColumn, currencyText(totals->rows[std::size_t(row)]));
 }
 
 void TotalsGrid::RecalcTotals()
