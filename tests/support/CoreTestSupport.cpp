@@ -36,10 +36,9 @@ QStringList corpusRtfFiles()
 
 bool timingsApply()
 {
-    // GCC says so with a macro, clang with a feature test.
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
-    return false;
+    return false; // clang's AddressSanitizer; GCC's defines __SANITIZE_ADDRESS__
 #endif
 #endif
 #if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)

@@ -8,8 +8,7 @@
 // What every test needs, widgets or not; the core's tests link only this and the core.
 namespace TestSupport {
 
-// Points XDG_CONFIG_HOME and XDG_RUNTIME_DIR at a fresh folder, so no test touches a real user's
-// settings or lock files, and pins the locale to US conventions.
+// Fresh XDG_CONFIG_HOME and XDG_RUNTIME_DIR folders, so no test touches a user's settings, and US conventions.
 void isolateEnvironment();
 
 // The sample corpus folder (empty where it is not beside the project), and its *.rtf files by name.
