@@ -1,18 +1,8 @@
 #include "support/CoreTestSupport.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QLocale>
 #include <QTemporaryDir>
-
-// GCC says so with a macro, clang with a feature test.
-#if defined(__SANITIZE_ADDRESS__)
-#define MORTARIX_TEST_ASAN
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define MORTARIX_TEST_ASAN
-#endif
-#endif
 
 namespace TestSupport {
 
@@ -20,16 +10,13 @@ void isolateEnvironment()
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Lives for the whole test run; removed on exit.
-    static QTemporaryDir home;
-    const QByteArray config = QDir(home.path()).filePath(QStringLiteral("config")).toLocal8Bit();
-    const QByteArray runtime = QDir(home.path()).filePath(QStringLiteral("runtime")).toLocal8Bit();
-    QDir().mkpath(QString::fromLocal8Bit(config));
-    QDir().mkpath(QString::fromLocal8Bit(runtime));
-    QFile::setPermissions(QString::fromLocal8Bit(runtime),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("XDG_CONFIG_HOME", config);
-    qputenv("XDG_RUNTIME_DIR", runtime);
+    static QTemporaryDir home; // removed on exit
+    const QString config = home.filePath(QStringLiteral("config")), runtime = home.filePath(QStringLiteral("runtime"));
+    QDir().mkpath(config);
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
@@ -38,22 +25,23 @@ QString corpusDir()
     QString dir = qEnvironmentVariable("MORTARIX_CORPUS");
     if (dir.isEmpty())
         dir = qEnvironmentVariable("MORTARIX_DEFAULT_CORPUS");
-    if (dir.isEmpty() || !QFileInfo(dir).isDir())
-        return {};
-    return dir;
+    return !dir.isEmpty() && QFileInfo(dir).isDir() ? dir : QString();
 }
 
 QStringList corpusRtfFiles()
 {
     const QString dir = corpusDir();
-    if (dir.isEmpty())
-        return {};
-    return QDir(dir + QStringLiteral("/rtf")).entryList({QStringLiteral("*.rtf")}, QDir::Files, QDir::Name);
+    return dir.isEmpty() ? QStringList() : QDir(dir + u"/rtf").entryList({QStringLiteral("*.rtf")}, QDir::Files);
 }
 
 bool timingsApply()
 {
-#if defined(NDEBUG) && !defined(MORTARIX_TEST_ASAN)
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    return false; // clang's AddressSanitizer; GCC's defines __SANITIZE_ADDRESS__
+#endif
+#endif
+#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
     return true;
 #else
     return false;

@@ -8,19 +8,14 @@
 // What every test needs, widgets or not; the core's tests link only this and the core.
 namespace TestSupport {
 
-// Points XDG_CONFIG_HOME and XDG_RUNTIME_DIR at a fresh folder, so no test reads or writes a
-// real user's settings or lock files, and pins the locale to US conventions.
+// Fresh XDG_CONFIG_HOME and XDG_RUNTIME_DIR folders, so no test touches a user's settings, and US conventions.
 void isolateEnvironment();
 
-// The folder of sample RTF files, or an empty string where it is not beside the project.
+// The sample corpus folder (empty where it is not beside the project), and its *.rtf files by name.
 QString corpusDir();
-
-// The names of the sample RTF files (*.rtf in the corpus's rtf folder) in name order; none where the
-// corpus is not there.
 QStringList corpusRtfFiles();
 
-// True where wall-clock budgets mean something: an optimized build without sanitizers. Elsewhere a
-// test gives itself a generous budget instead.
+// True where wall-clock budgets mean something: an optimized build without sanitizers.
 bool timingsApply();
 
 } // namespace TestSupport
