@@ -236,7 +236,7 @@ private slots:
             // A click while it holds its start value selects that, so typing replaces it.
             "put myADDSigntbx(6) $0.00; click myADDSigntbx(6); type myADDSigntbx(6) 400; is myADDSigntbx(6) 400;"
             "put myADDSigntbx(6) 25; click myADDSigntbx(6); type myADDSigntbx(6) 400; is myADDSigntbx(6) 25400");
-        // Kinds of rebar and block sizes are kept from the last run, bar sizes are not.
+        // The rebar kind is kept from the last run; block and bar sizes are not, so nothing is priced.
         QTest::newRow("stored choices") << 2 << QString(
             "quit; store Values rbropt_visible(0) False; store Values rbropt_visible(1) True;"
             "store Values rbropt_visible(2) False; store Values BLCKopt(1) True; store Values Option3(2) True;"
