@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
+#include <QMetaEnum>
 #include <QTimer>
 
 namespace TestSupport {
@@ -63,6 +64,23 @@ MessageAnswers::MessageAnswers(QList<QMessageBox::StandardButton> answers) : m_a
             box->reject();
     });
     m_timer.start();
+}
+
+QString MessageAnswers::waitFor(qsizetype n, int timeoutMs)
+{
+    return QTest::qWaitFor([&] { return seen.size() > n; }, timeoutMs) ? summary(seen.at(n)) : QString();
+}
+
+QString summary(const ShownMessage &message)
+{
+    QStringList buttons;
+    for (const auto &[button, name] : {std::pair{QMessageBox::Ok, "Ok"}, {QMessageBox::Yes, "Yes"},
+                                       {QMessageBox::No, "No"}, {QMessageBox::Cancel, "Cancel"}}) {
+        if (message.buttons & button)
+            buttons << QLatin1String(name);
+    }
+    return message.title + " / " + QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(message.icon) + " / " +
+           buttons.join('|') + " / " + message.text;
 }
 
 } // namespace TestSupport

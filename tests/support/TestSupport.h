@@ -52,6 +52,9 @@ struct ShownMessage
     QMessageBox::StandardButtons buttons;
 };
 
+// All of a box in one line, "title / icon / buttons / text", to compare at once.
+QString summary(const ShownMessage &message);
+
 // Answers message boxes one after another while alive, the n-th with answers[n], and records what
 // each showed. Another modal window in front (the dialog a box comes from) is passed over; boxes
 // beyond the last answer are left alone.
@@ -61,6 +64,9 @@ public:
     explicit MessageAnswers(QList<QMessageBox::StandardButton> answers);
 
     QList<ShownMessage> seen;
+
+    // The summary of the n-th box (empty while there is none), waiting up to timeoutMs for it.
+    QString waitFor(qsizetype n, int timeoutMs = 5000);
 
 private:
     QList<QMessageBox::StandardButton> m_answers;
