@@ -26,7 +26,6 @@ class TestMonkey : public QObject
             text += pieces.at(m_random.bounded(int(pieces.size())));
         return m_random.bounded(50) == 0 ? QString(m_random.bounded(200, 5000), '9') : text;
     }
-
     // Key presses carrying the characters, whatever the keyboard layout would need.
     static void typeText(QWidget *widget, const QString &text)
     {
@@ -41,7 +40,6 @@ class TestMonkey : public QObject
             }
         }
     }
-
     // Whatever modal window or menu is open is answered at random among its buttons.
     void answerAnything()
     {
@@ -56,7 +54,6 @@ class TestMonkey : public QObject
         else if (modal)
             modal->close();
     }
-
     // The sub totals show the rows' sums rounded to cents; the grand total adds the sub totals.
     static QString totalsWrong(const TotalsGrid *grid)
     {
@@ -76,7 +73,6 @@ class TestMonkey : public QObject
         }
         return amount(17, 2) == amount(14, 1) + amount(14, 2) ? QString() : "grand total " + grid->cell(17, 2);
     }
-
 private slots:
     void randomUser()
     {
@@ -89,8 +85,7 @@ private slots:
         QTimer answerer;
         connect(&answerer, &QTimer::timeout, this, &TestMonkey::answerAnything);
         answerer.start(0);
-        FakeDesktop desktop;
-        MainWindow window;
+        FakeDesktop desktop; MainWindow window;
         window.show();
         for (int event = 0; event < events; ++event) {
             const int kind = m_random.bounded(100);

@@ -151,8 +151,7 @@ private slots:
         QFETCH(QString, how); QFETCH(bool, notes); QFETCH(Answer, answer); QFETCH(QString, saveAs); QFETCH(QString, written);
         FakeDesktop desktop;
         QTemporaryDir folder;
-        MainWindow window;
-        window.show();
+        MainWindow window; window.show();
         TerminationSignal termination;
         Startup::closeOnSessionEnd(&window, &termination);
         QSignalSpy unloaded(&window, &MainWindow::unloaded);
@@ -195,7 +194,6 @@ private slots:
         else if (written == "rtf")
             QVERIFY2(bytes.startsWith("{\\rtf") && bytes.contains("Pour footings at 8"), bytes.constData());
     }
-
     // A save that fails says why and keeps the program and the notes; the user can then save
     // elsewhere and leave. The save proposes the name of the document last opened.
     void failedExitSaveKeepsTheProgram()
@@ -205,8 +203,7 @@ private slots:
         QFile opened(folder.filePath("job.rtf"));
         QVERIFY(opened.open(QIODevice::WriteOnly) && opened.write("{\\rtf1 Job 14 notes}") > 0);
         opened.close();
-        MainWindow window;
-        window.show();
+        MainWindow window; window.show();
         QSignalSpy unloaded(&window, &MainWindow::unloaded);
         desktop.openAnswers.enqueue(opened.fileName());
         window.menuAction("mnuRTFFLEOPN")->trigger();
@@ -231,11 +228,9 @@ private slots:
         QFile saved(folder.filePath("notes.txt"));
         QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll() == "Job 14 notes");
     }
-
     void escapeDoesNotAnswerAYesNoQuestion()
     {
-        MainWindow window;
-        window.show();
+        MainWindow window; window.show();
         QList<bool> open;
         auto watch = TestSupport::onNextModalWidget([&](QWidget *w) {
             QTest::keyClick(w, Qt::Key_Escape);
@@ -248,11 +243,9 @@ private slots:
         QCOMPARE(open, QList({true, true}));
         QVERIFY(window.isVisible());
     }
-
     void everyOpenWindowClosesInOpeningOrder()
     {
-        MainWindow window;
-        window.show();
+        MainWindow window; window.show();
         QStringList closed;
         for (const char *name : {"frmCalendar", "frmReadme", "frmMYSQFTCoverage"}) {
             auto *dialog = new QDialog(&window);
@@ -267,7 +260,6 @@ private slots:
         for (QDialog *dialog : window.findChildren<QDialog *>())
             QVERIFY2(!dialog->isVisible(), qPrintable(dialog->objectName()));
     }
-
     // Hidden to the tray and back by a double click (a right click only brings a shown window
     // forward); the icon stays, so the window stays reachable, until the program ends.
     void tray()
@@ -307,7 +299,6 @@ private slots:
         system.removeIcon();
         QVERIFY(!system.isIconShown());
     }
-
     // The dialog is dismissed, only the closing steps ask, once each, and the program ends with
     // status 0, having written nothing but the settings and, when confirmed, the notes, whole.
     void endWithDialogOpen_data()

@@ -1,12 +1,9 @@
-// The totals grid, the price list, and the grid printed and exported as a workbook (read back with
-// libzip), with the export files' names and the libraries opened on first use.
+// The totals grid, the price list, and the grid printed (read back with pdftotext) and exported as a
+// workbook (read back with libzip).
 #include "support/FakeDesktop.h"
 #include "support/TestSupport.h"
 
-#include "core/ExportFile.h"
-#include "core/ExportLibraries.h"
 #include "core/NumberFormat.h"
-#include "core/OnDemandLibrary.h"
 #include "core/TotalsExport.h"
 #include "shell/MainWindow.h"
 #include "shell/StoredControls.h"
@@ -16,7 +13,6 @@
 #include <QPrinter>
 #include <QtWidgets>
 
-#include <xlsxwriter.h>
 #include <zip.h>
 
 using TestSupport::MessageAnswers;
@@ -35,7 +31,7 @@ void post(MainWindow &window, const QStringList &posts, bool clickTotals = true)
         QTest::mouseClick(window.pageButton(MainWindow::kTotalsPage), Qt::LeftButton);
 }
 
-// Cells "row,column" (a whole row: "row") as the grid shows them, joined by " | ".
+// The cells "row,column" (a whole row: "row") as the grid shows them, joined by " | ".
 QString cells(const TotalsGrid *grid, const QString &where)
 {
     QStringList texts;
@@ -48,43 +44,17 @@ QString cells(const TotalsGrid *grid, const QString &where)
 }
 
 QPushButton *button(MainWindow &window, const char *name) { return window.findChild<QPushButton *>(name); }
-QStringList filesIn(const QString &folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
-
-const QString kAccounting = R"(_("$"* #,##0.00_);_("$"* \(#,##0.00\);_("$"* "-"??_);_(@_))";
+QStringList filesIn(const QString &folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
 
 QString pdfToText(const QString &path, const char *how)
 {
     QProcess process;
     process.start("pdftotext", {how, path, "-"});
-    return process.waitForFinished(30000) && !process.exitCode() ? QString::fromUtf8(process.readAllStandardOutput()) : "";
+    return process.waitForFinished(30000) ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
 }
 
-// A printed word's box in points from the page's top-left corner.
-QRectF wordBox(const QString &bboxHtml, const QString &text)
-{
-    static const QRegularExpression word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
-    for (auto it = word.globalMatch(bboxHtml); it.hasNext();) {
-        const auto m = it.next();
-        if (m.captured(5) == text)
-            return QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                          QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
-    }
-    return {};
-}
-
-void pdfPrinter(FakeDesktop &desktop, const QString &path, int *made)
-{
-    desktop.makeDefaultPrinter = [path, made] {
-        ++*made;
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(path);
-        return printer;
-    };
-}
-
-// A sheet as a spreadsheet reads it: "B7" -> "100" a number in the accounting format, "'Block" text;
-// "?" marks a format a cell should not have. And the width of each column.
+// A sheet as a spreadsheet reads it: "B7" -> "100" a number in the accounting format, "'Block"
+// text; "?" marks a format the cell should not have. And the width of each column.
 struct Workbook
 {
     QStringList sheets;
@@ -94,20 +64,19 @@ struct Workbook
 
 Workbook readWorkbook(const QString &path)
 {
+    static const QString accounting = R"(_("$"* #,##0.00_);_("$"* \(#,##0.00\);_("$"* "-"??_);_(@_))";
     Workbook book;
     int error = 0;
     zip_t *archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
     QStringList shared;
-    QMap<int, QString> formats{{44, kAccounting}};
+    QMap<int, QString> formats{{44, accounting}};
     QList<int> styleFormats;
     bool inCellXfs = false;
     for (const char *part : {"xl/workbook.xml", "xl/sharedStrings.xml", "xl/styles.xml", "xl/worksheets/sheet1.xml"}) {
         zip_stat_t stat;
         zip_file_t *file = archive && !zip_stat(archive, part, 0, &stat) ? zip_fopen(archive, part, 0) : nullptr;
         QByteArray data(file ? qsizetype(stat.size) : 0, '\0');
-        if (file && zip_fread(file, data.data(), stat.size) != zip_int64_t(stat.size))
-            data.clear();
-        if (file)
+        if (file && zip_fread(file, data.data(), stat.size) == zip_int64_t(stat.size))
             zip_fclose(file);
         for (QXmlStreamReader xml(data); !xml.atEnd();) {
             xml.readNext();
@@ -134,9 +103,9 @@ Workbook readWorkbook(const QString &path)
             while (xml.readNextStartElement())
                 value = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             if (type.isEmpty() || type == "n")
-                book.cells.insert(ref, QString::number(value.toDouble(), 'g', 15) + (format == kAccounting ? "" : "?"));
+                book.cells[ref] = QString::number(value.toDouble(), 'g', 15) + (format == accounting ? "" : "?");
             else
-                book.cells.insert(ref, "'" + (type == "s" ? shared.value(value.toInt()) : value) + (format.isEmpty() ? "" : "?"));
+                book.cells[ref] = "'" + (type == "s" ? shared.value(value.toInt()) : value) + (format.isEmpty() ? "" : "?");
         }
     }
     if (archive)
@@ -152,45 +121,40 @@ class TestTotals : public QObject
 
 private slots:
     void init() { QFile::remove(SettingsStore::filePath()); }
-
     void freshGrid()
     {
         MainWindow window;
         TotalsGrid *grid = window.findChild<TotalsGrid *>("MY_Grid");
         QVERIFY(grid && grid->rowCount() == 18 && grid->columnCount() == 4);
-        QCOMPARE(cells(grid, "0 1 2 3 4"), " | Labor Cost | Material Cost | Total | Footings | $0.00 | $0.00 | $0.00 | Piers | "
-                                          "$0.00 | $0.00 | $0.00 | Rebar | $0.00 | $0.00 | $0.00 | Flatwork | $0.00 | $0.00 | $0.00");
-        QCOMPARE(cells(grid, "5 6 7 8"), "Welded Wire | $0.00 | $0.00 | $0.00 | Block | $0.00 | $0.00 | $0.00 | Poured Walls | "
-                                         "$0.00 | $0.00 | $0.00 | Brick | $0.00 | $0.00 | $0.00");
-        QCOMPARE(cells(grid, "9 13 14 15 17"), " |  |  |  |  |  |  |  | Sub Total |  |  |  |  |  |  |  | Grand Total |  |  | ");
+        QCOMPARE(cells(grid, "0 1 2 8 9 13 14 15 17"),
+                 " | Labor Cost | Material Cost | Total | Footings | $0.00 | $0.00 | $0.00 | Piers | $0.00 | $0.00 | $0.00 | "
+                 "Brick | $0.00 | $0.00 | $0.00 |  |  |  |  |  |  |  |  | Sub Total |  |  |  |  |  |  |  | Grand Total |  |  | ");
+        QCOMPARE(cells(grid, "3,0 4,0 5,0 6,0 7,0 7,3"), "Rebar | Flatwork | Welded Wire | Block | Poured Walls | $0.00");
         QCOMPARE(QList({grid->columnWidth(0), grid->columnWidth(2)}), QList({100, 120}));
         QString hint;
         for (QLabel *label : window.findChildren<QLabel *>())
             hint += label->buddy() == button(window, "MyGRIDcmd_xprt") ? label->text() : "";
-        QCOMPARE(button(window, "MyGRIDcmd_xprt")->text() + " | " + hint + " | " + button(window, "MYTotalscmd_Print")->text(),
-                 "Export Grid . .  | Export This Grid To Excel | Print Grid . .");
+        QCOMPARE(button(window, "MyGRIDcmd_xprt")->text() + "|" + hint + "|" + button(window, "MYTotalscmd_Print")->text(),
+                 "Export Grid . . |Export This Grid To Excel|Print Grid . .");
     }
-
-    // Sums exact to the cent; text that is no amount counts as nothing and stays as it stands.
+    // Summed exact to the cent; text that is no amount counts as nothing and is left as it stands.
     void recalculation_data()
     {
         QTest::addColumn<QString>("posted");
         QTest::addColumn<QString>("after"); // the row, the labour and material sub totals, the grand total
-        QTest::newRow("block example") << "6:100:$1,234.50" << "Block | $100.00 | $1234.50 | $1,334.50 | $100.00 | $1,234.50 | $1,334.50";
-        QTest::newRow("large amount exact") << "7:$0.00:1234567.89"
-            << "Poured Walls | $0.00 | $1234567.89 | $1,234,567.89 | $0.00 | $1,234,567.89 | $1,234,567.89";
-        QTest::newRow("cents add up") << "1:$0.10:$0.20" << "Footings | $0.10 | $0.20 | $0.30 | $0.10 | $0.20 | $0.30";
+        QTest::newRow("block example") << "6:100:$1,234.50"
+                                       << "Block | $100.00 | $1234.50 | $1,334.50 | $100.00 | $1,234.50 | $1,334.50";
         QTest::newRow("not a number") << "8:abc:$12.00" << "Brick | abc | $12.00 | $12.00 | $0.00 | $12.00 | $12.00";
         QTest::newRow("empty labour") << "2::$5.00" << "Piers |  | $5.00 | $5.00 | $0.00 | $5.00 | $5.00";
-        QTest::newRow("parenthesised negative") << "3:($5.00):$7.50" << "Rebar | -$5.00 | $7.50 | $2.50 | ($5.00) | $7.50 | $2.50";
+        QTest::newRow("parenthesised negative") << "3:($5.00):$7.50"
+                                                << "Rebar | -$5.00 | $7.50 | $2.50 | ($5.00) | $7.50 | $2.50";
         // Each sub total rounds to a cent when shown; the grand total adds what is shown.
         QTest::newRow("shown sub totals add up") << "1:0.005:0.005" << "$0.01 | $0.01 | $0.02";
     }
     void recalculation()
     {
         QFETCH(QString, posted); QFETCH(QString, after);
-        MainWindow window;
-        window.show();
+        MainWindow window; window.show();
         post(window, {posted}, false);
         const QString row = posted.section(':', 0, 0);
         QCOMPARE(cells(window.totalsGrid(), row + ",3 14,1"), "$0.00 | "); // posting alone changes no total
@@ -198,13 +162,11 @@ private slots:
         QCOMPARE(cells(window.totalsGrid(), (after.count('|') > 2 ? QString(row + " ") : "") + "14,1 14,2 17,2"), after);
         QCOMPARE(cells(window.totalsGrid(), "14,3 17,1 17,3"), " |  | ");
     }
-
     // A click on the grid turns the totals into the grid's form; the grid remembers what it read and
     // wrote, and neither a new amount nor a new locale may find a stale answer.
     void gridFormAndRepeatedSwitches()
     {
-        MainWindow window;
-        window.show();
+        MainWindow window; window.show();
         TotalsGrid *grid = window.totalsGrid();
         post(window, {"6:100:$1,234.50"});
         post(window, {});
@@ -221,11 +183,9 @@ private slots:
         QVERIFY(german != "$1,434.50");
         QCOMPARE(cells(grid, "6,3 17,2"), german + " | " + german);
     }
-
     void copyGrid()
     {
-        MainWindow window;
-        window.show();
+        MainWindow window; window.show();
         window.totalsGrid()->setRangeSelected(QTableWidgetSelectionRange(1, 0, 2, 1), true);
         QCOMPARE(window.totalsGrid()->clipText(), "Footings\t$0.00\nPiers\t$0.00");
         window.totalsGrid()->setCell(6, 1, "100");
@@ -233,22 +193,18 @@ private slots:
         window.findChild<QAction *>("mnugridselect")->trigger();
         window.findChild<QAction *>("mnugridcopy")->trigger();
         const QStringList lines = QApplication::clipboard()->text().split('\n');
-        QCOMPARE(lines.size(), 18);
-        QCOMPARE(QStringList({lines.at(0), lines.at(6), lines.at(14), lines.at(17)}),
-                 QStringList({"\tLabor Cost\tMaterial Cost\tTotal", "Block\t$100.00\t$0.00\t$100.00",
+        QCOMPARE(QStringList({QString::number(lines.size()), lines.value(0), lines.value(6), lines.value(14), lines.value(17)}),
+                 QStringList({"18", "\tLabor Cost\tMaterial Cost\tTotal", "Block\t$100.00\t$0.00\t$100.00",
                               "Sub Total\t$100.00\t$0.00\t", "Grand Total\t\t$100.00\t"}));
     }
-
     void priceList()
     {
         {
-            MainWindow window;
-            window.show();
-            QGroupBox *page = window.page(MainWindow::kPriceListPage);
-            QVERIFY(!page->isVisible());
+            MainWindow window; window.show();
             window.menuAction("mnuPrceList")->trigger();
-            QCOMPARE(page->isVisible() ? QString(page->title() + " | " + window.statusText(MainWindow::StatusPanel::Page)) : "hidden",
-                     "Price List | Price List");
+            QGroupBox *page = window.page(MainWindow::kPriceListPage);
+            QCOMPARE(page->isVisible() ? QString(page->title() + "|" + window.statusText(MainWindow::StatusPanel::Page)) : "",
+                     "Price List|Price List");
             QStringList captions;
             for (int i = 21; i <= 25; ++i)
                 captions << window.findChild<QGroupBox *>(QString("myframe(%1)").arg(i))->title();
@@ -261,34 +217,28 @@ private slots:
             captions.removeAll("");
             const QString rebar = captions.takeLast();
             QVERIFY2(rebar.startsWith("3/4\"") && rebar.endsWith("L.F."), qPrintable(rebar));
-            QCOMPARE(captions, (QStringList{" Concrete Cost ", "Local Block Cost", "Welded Wire Cost", "Rebar Cost", "Brick Cost",
-                                            "Enter Cost Per Cubic Yard", "Enter Cost 8 x 12 x 16  ea.", "Enter Cost 8 x 8 x 16   ea.",
-                                            "Enter Cost 500 ' Roll   ea.", "Enter Cost 100 ' Roll   ea."}));
-            QTest::keyClicks(window.priceList()->entryField(0), "95");
-            QTest::keyClicks(window.priceList()->entryField(10), "12345"); // a fifth character is refused
-            QTest::keyClicks(window.priceList()->entryField(3), "1,25");
-            QTest::keyClicks(window.priceList()->entryField(5), ".45");
+            QCOMPARE(captions.join('|'), " Concrete Cost |Local Block Cost|Welded Wire Cost|Rebar Cost|Brick Cost|Enter Cost "
+                                         "Per Cubic Yard|Enter Cost 8 x 12 x 16  ea.|Enter Cost 8 x 8 x 16   ea.|Enter Cost "
+                                         "500 ' Roll   ea.|Enter Cost 100 ' Roll   ea.");
+            for (const auto &[entry, typed] : {std::pair{0, "95"}, {10, "12345"}, {3, "1,25"}, {5, ".45"}})
+                QTest::keyClicks(window.priceList()->entryField(entry), typed);
             MessageAnswers saved({Answer::Ok});
             QTest::mouseClick(button(window, "MyPriceListcmd_Save"), Qt::LeftButton);
             QCOMPARE(saved.waitFor(0), "Mortarix / Information / Ok / Your Data Has Been Saved To A File.");
             QCOMPARE(SettingsStore::get("Prices", "Price(0)") + "|" + SettingsStore::get("Prices", "Price(1)", "absent"), "95|");
-            QTest::mouseClick(window.pageButton(0), Qt::LeftButton); // a page button takes the price list away
-            QVERIFY(!page->isVisible());
         }
-        MainWindow next;
+        MainWindow next; // a fifth character was refused
         QStringList entries;
         for (int i : {0, 10, 3, 5, 1})
             entries << next.priceList()->entry(i);
-        QCOMPARE(entries, QStringList({"95", "1234", "1,25", ".45", ""}));
-        // A store that cannot be written (its file is a folder) says so.
+        QCOMPARE(entries.join('|'), "95|1234|1,25|.45|");
         QVERIFY(QFile::remove(SettingsStore::filePath()) && QDir().mkpath(SettingsStore::filePath()));
-        MessageAnswers failed({Answer::Ok});
+        MessageAnswers failed({Answer::Ok}); // the store's file is a folder: nothing can be written
         next.priceList()->save();
         const QString shown = failed.waitFor(0);
         QVERIFY(QDir().rmdir(SettingsStore::filePath()));
         QVERIFY2(shown.startsWith("Mortarix / Warning / Ok / Your Prices Could Not Be Saved To "), qPrintable(shown));
     }
-
     void print_data()
     {
         QTest::addColumn<Answer>("answer");
@@ -312,16 +262,23 @@ private slots:
         const QString pdf = folder.filePath(printer.isEmpty() ? "totals.pdf" : printer);
         FakeDesktop desktop;
         int made = 0;
-        if (!printer.isEmpty())
-            pdfPrinter(desktop, pdf, &made);
+        desktop.makeDefaultPrinter = [pdf, &made, printer]() -> std::unique_ptr<QPrinter> {
+            if (printer.isEmpty())
+                return nullptr;
+            ++made;
+            auto made = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            made->setOutputFormat(QPrinter::PdfFormat);
+            made->setOutputFileName(pdf);
+            return made;
+        };
         desktop.printDialogAccepts = dialogAccepts;
         desktop.pdfPath = pdf;
-        MainWindow window;
-        window.show();
+        MainWindow window; window.show();
         post(window, {"6:100:$1,234.50", "1:$0.10:$0.20"});
         MessageAnswers answers({answer, Answer::Ok});
         QTest::mouseClick(button(window, "MYTotalscmd_Print"), Qt::LeftButton);
-        QCOMPARE(answers.waitFor(0), "Mortarix / Question / Ok|Cancel / You Are About To Print This Grid,\n\nDo You Want To Continue?");
+        QCOMPARE(answers.waitFor(0),
+                 "Mortarix / Question / Ok|Cancel / You Are About To Print This Grid,\n\nDo You Want To Continue?");
         const QString failure = answers.waitFor(1, happens.endsWith("Printed.") ? 5000 : 50);
         QCOMPARE(QString("%1 %2 ").arg(made).arg(desktop.printDialogs) +
                      (QFileInfo::exists(pdf) ? "printed" : failure.section('\n', 0, 0)), happens);
@@ -336,38 +293,6 @@ private slots:
             QVERIFY2(text.contains(piece), qPrintable(piece + (" missing from: " + text)));
         QCOMPARE(window.totalsGrid()->cell(6, 3), "$1,334.50"); // printing neither recomputes nor reformats
     }
-
-    // One page: the title above the grid at its left edge, headings in its first row, captions at
-    // its left edge, amounts at its right; the grid 2 inches in and 1 inch down.
-    void printedPageLayout()
-    {
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-            QSKIP("pdftotext (poppler-utils) is needed to read the printed page; run scripts/deps.sh");
-        QTemporaryDir folder;
-        FakeDesktop desktop;
-        int made = 0;
-        pdfPrinter(desktop, folder.filePath("layout.pdf"), &made);
-        MainWindow window;
-        window.show();
-        post(window, {"6:100:$1,234.50"});
-        MessageAnswers answers({Answer::Ok});
-        QTest::mouseClick(button(window, "MYTotalscmd_Print"), Qt::LeftButton);
-        const QString html = pdfToText(folder.filePath("layout.pdf"), "-bbox");
-        QCOMPARE(html.count("<page "), 1);
-        const double twip = 72.0 / 1440.0, left = 2882 * twip, top = 1444 * twip;
-        double right = left;
-        for (int column = 0; column < TotalsGrid::kColumns; ++column)
-            right += window.totalsGrid()->columnWidth(column) * 15 * twip;
-        const QRectF title = wordBox(html, "Masonry"), heading = wordBox(html, "Labor"), caption = wordBox(html, "Footings"),
-                     total = wordBox(html, "$1,334.50"), block = wordBox(html, "Block");
-        QVERIFY2(qAbs(title.left() - left) < 2.0 && title.top() > 0 && title.bottom() < top, qPrintable(QString::number(title.left())));
-        QCOMPARE(wordBox(html, "Summary").top(), title.top());
-        QVERIFY(heading.top() > top && heading.bottom() < top + window.totalsGrid()->rowHeight(0) * 15 * twip);
-        QVERIFY(caption.left() > left && caption.left() < left + 6 && caption.top() > heading.bottom());
-        QVERIFY(total.right() < right && total.right() > right - 8);
-        QVERIFY(qAbs(block.center().y() - total.center().y()) < 2.0 && wordBox(html, "Grand").top() > block.bottom());
-    }
-
     // The workbook written into the documents folder and opened, cell by cell ("B15=": no cell).
     void exportedCells_data()
     {
@@ -380,8 +305,8 @@ private slots:
         const int atStart = 3 + 2 + 8 * 4, afterTotals = atStart + 3;
         QTest::newRow("right after start") << Answer::Yes << QStringList{"none"}
             << "A1= B1='Labor Cost C1='Material Cost D1='Total A2='Footings B2=0 C2=0 D2=0 A3='Piers A4='Rebar A5='Flatwork "
-               "A6='Welded Wire A7='Block A8='Poured Walls A9='Brick B9=0 C9=0 D9=0 A10= B10= A14= A15='Sub Total B15= C15= "
-               "D15= A18='Grand Total B18= C18= D18=" << atStart;
+               "A6='Welded Wire A7='Block A8='Poured Walls A9='Brick B9=0 C9=0 D9=0 A10= B10= A14= A15='Sub Total B15= "
+               "C15= D15= A18='Grand Total B18= C18= D18=" << atStart;
         QTest::newRow("No at the question") << Answer::No << QStringList{"none"} << "" << 0;
         QTest::newRow("page button without posts") << Answer::Yes << QStringList{}
             << "B7=0 D7=0 B15=0 C15=0 D15= B18= C18=0 D18=" << afterTotals;
@@ -402,8 +327,7 @@ private slots:
     void exportedCells()
     {
         QFETCH(Answer, answer); QFETCH(QStringList, posts); QFETCH(QString, expected); QFETCH(int, cellCount);
-        FakeDesktop desktop;
-        MainWindow window;
+        FakeDesktop desktop; MainWindow window;
         window.show();
         post(window, QStringList(posts).filter(":"), !posts.contains("none"));
         MessageAnswers answers({answer});
@@ -423,12 +347,10 @@ private slots:
         for (auto it = book.cells.cbegin(); it != book.cells.cend(); ++it) // no trailing blanks, no odd formats
             QVERIFY2(!it->endsWith(' ') && !it->endsWith('?'), qPrintable(it.key() + "=" + it.value()));
     }
-
     // Each export takes a new name, keeps the earlier one, and fits its columns to their contents.
     void exportsInARow()
     {
-        FakeDesktop desktop;
-        MainWindow window;
+        FakeDesktop desktop; MainWindow window;
         window.show();
         for (const char *posted : {"", "7:$250,000.00:1234567.89"}) {
             post(window, QStringList{posted}.filter(":"));
@@ -437,9 +359,9 @@ private slots:
         }
         QCOMPARE(filesIn(desktop.documents.path()).size(), 2);
         QCOMPARE(desktop.documentsOpened.size(), 2);
-        const QRegularExpression name(R"(^Mortarix Totals \d{4}-\d\d-\d\d \d{6}( \(\d+\))?\.xlsx$)");
         for (const QString &path : desktop.documentsOpened)
-            QVERIFY2(name.match(QFileInfo(path).fileName()).hasMatch(), qPrintable(path));
+            QVERIFY2(QRegularExpression(R"(/Mortarix Totals \d{4}-\d\d-\d\d \d{6}( \(\d+\))?\.xlsx$)").match(path).hasMatch(),
+                     qPrintable(path));
         const Workbook narrow = readWorkbook(desktop.documentsOpened.at(0)), wide = readWorkbook(desktop.documentsOpened.at(1));
         QCOMPARE(narrow.cells.value("C8") + " " + wide.cells.value("C8"), "0 1234567.89");
         const QStringList longest = {"Grand Total", "Labor Cost", "Material Cost", "Total"};
@@ -447,11 +369,9 @@ private slots:
             QVERIFY(narrow.widths.value(column) >= longest.at(column - 1).size() &&
                     narrow.widths.value(column) < longest.at(column - 1).size() + 6);
         // "$ 1,234,567.89 " needs more room than "Material Cost"; captions did not change.
-        QCOMPARE(wide.widths.value(1), narrow.widths.value(1));
-        QVERIFY(wide.widths.value(2) > narrow.widths.value(2) && wide.widths.value(2) >= QString("$ 250,000.00").size());
-        QVERIFY(wide.widths.value(3) >= QString("$ 1,234,567.89").size() && wide.widths.value(4) >= QString("$ 1,484,567.89").size());
+        QVERIFY(wide.widths.value(1) == narrow.widths.value(1) && wide.widths.value(2) > narrow.widths.value(2));
+        QVERIFY(wide.widths.value(2) >= 12 && wide.widths.value(3) >= 14 && wide.widths.value(4) >= 14);
     }
-
     void exportFailures_data()
     {
         QTest::addColumn<bool>("folderIsAFile"); // else nothing opens the workbook
@@ -468,8 +388,7 @@ private slots:
         const QString folder = desktop.documents.path();
         QFile blocker(folder);
         QVERIFY(!folderIsAFile || (QDir(folder).removeRecursively() && blocker.open(QIODevice::WriteOnly)));
-        MainWindow window;
-        window.show();
+        MainWindow window; window.show();
         MessageAnswers answers({Answer::Yes, Answer::Ok});
         QTest::mouseClick(button(window, "MyGRIDcmd_xprt"), Qt::LeftButton);
         const QString shown = answers.waitFor(1);
@@ -481,8 +400,7 @@ private slots:
             QVERIFY2(shown.endsWith(QDir::toNativeSeparators(desktop.documentsOpened.first())) &&
                          QFileInfo::exists(desktop.documentsOpened.first()), qPrintable(shown));
     }
-
-    // A name already taken is never overwritten; no temporary file is left.
+    // A name already taken is never overwritten.
     void exportNames_data()
     {
         QTest::addColumn<QStringList>("existing");
@@ -512,50 +430,6 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == "earlier");
         }
         QCOMPARE(filesIn(folder.path()).size(), existing.size() + 1);
-        QString temporary;
-        {
-            ExportFile::TemporaryFile file(folder.path(), "Totals");
-            QVERIFY(file.open() && file.write("half"));
-            temporary = file.path();
-            QVERIFY2(QFileInfo(temporary).fileName().startsWith(".Mortarix Totals ") && temporary.endsWith(".part"),
-                     qPrintable(temporary));
-        }
-        QVERIFY(!QFileInfo::exists(temporary)); // one never placed goes too
-    }
-
-    // Found and callable, or a missing library or function reported with its reason.
-    void librariesOnDemand_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("majorVersion");
-        QTest::addColumn<QStringList>("functions"); // each returns its library's version
-        QTest::addColumn<QString>("missing");       // in errorString()
-        QTest::newRow("already loaded") << "zip" << ExportLibraries::kZipMajor << QStringList{"zip_libzip_version"} << "";
-        QTest::newRow("not loaded yet") << "xlsxwriter" << ExportLibraries::kXlsxWriterMajor << QStringList{"lxw_version"} << "";
-        QTest::newRow("no such library") << "mortarix-no-such-library" << 1 << QStringList{"lxw_version"}
-                                         << "libmortarix-no-such-library.so.1";
-        QTest::newRow("functions missing") << "zip" << ExportLibraries::kZipMajor
-            << QStringList{"zip_no_such_function", "zip_libzip_version", "zip_nor_this"} << "zip_no_such_function, zip_nor_this";
-    }
-    void librariesOnDemand()
-    {
-        QFETCH(QString, name); QFETCH(int, majorVersion); QFETCH(QStringList, functions); QFETCH(QString, missing);
-        const QMap<QString, QString> versions = {{"zip_libzip_version", LIBZIP_VERSION}, {"lxw_version", LXW_VERSION}};
-        OnDemandLibrary library(name, majorVersion);
-        QStringList bound;
-        for (const QString &function : functions) {
-            decltype(&::lxw_version) address = nullptr;
-            library.bind(address, function.toLatin1().constData());
-            bound << (address ? QString::fromLatin1(address()) : "unbound");
-        }
-        QStringList expected;
-        for (const QString &function : functions)
-            expected << (missing.contains(function) || missing.contains("library") ? "unbound" : versions.value(function));
-        QCOMPARE(bound, expected);
-        QCOMPARE(library.ok(), missing.isEmpty());
-        QCOMPARE(library.errorString().isEmpty(), missing.isEmpty());
-        QVERIFY2(library.errorString().contains(missing) && !library.errorString().contains("zip_libzip_version"),
-                 qPrintable(library.errorString()));
     }
 };
 

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QMetaEnum>
-#include <QTimer>
 
 namespace TestSupport {
 
@@ -15,13 +14,46 @@ ModalWatch onNextModalWidget(std::function<void(QWidget *)> action, int timeoutM
         if (QWidget *w = QApplication::activeModalWidget()) {
             timer->stop();
             action(w);
-            return;
-        }
-        if (--*remaining <= 0)
+        } else if (--*remaining <= 0) {
             timer->stop();
+        }
     });
     timer->start();
     return ModalWatch(timer, [](QObject *object) { object->deleteLater(); });
+}
+
+QString summary(const ShownMessage &message)
+{
+    QStringList buttons;
+    for (const auto &[button, name] : {std::pair{QMessageBox::Ok, "Ok"}, {QMessageBox::Yes, "Yes"},
+                                       {QMessageBox::No, "No"}, {QMessageBox::Cancel, "Cancel"}}) {
+        if (message.buttons & button)
+            buttons << QLatin1String(name);
+    }
+    return message.title + " / " + QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(message.icon) + " / " +
+           buttons.join('|') + " / " + message.text;
+}
+
+MessageAnswers::MessageAnswers(QList<QMessageBox::StandardButton> answers) : m_answers(std::move(answers))
+{
+    m_timer.setInterval(10);
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || box == m_last || m_answers.isEmpty())
+            return;
+        m_last = box;
+        seen.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+        if (QAbstractButton *button = box->button(m_answers.takeFirst()))
+            button->click();
+        else
+            box->reject();
+    });
+    m_timer.start();
+}
+
+QString MessageAnswers::waitFor(qsizetype n, int timeoutMs)
+{
+    return QTest::qWaitFor([&] { return seen.size() > n; }, timeoutMs) ? summary(seen.at(n)) : QString();
 }
 
 std::shared_ptr<SeenMessage> answerNextMessageBox(QMessageBox::StandardButton answer, int timeoutMs)
@@ -47,40 +79,6 @@ std::shared_ptr<SeenMessage> answerNextMessageBox(QMessageBox::StandardButton an
         },
         timeoutMs);
     return seen;
-}
-
-MessageAnswers::MessageAnswers(QList<QMessageBox::StandardButton> answers) : m_answers(std::move(answers))
-{
-    m_timer.setInterval(10);
-    connect(&m_timer, &QTimer::timeout, this, [this] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || box == m_last || m_answers.isEmpty())
-            return;
-        m_last = box;
-        seen.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
-        if (QAbstractButton *button = box->button(m_answers.takeFirst()))
-            button->click();
-        else
-            box->reject();
-    });
-    m_timer.start();
-}
-
-QString MessageAnswers::waitFor(qsizetype n, int timeoutMs)
-{
-    return QTest::qWaitFor([&] { return seen.size() > n; }, timeoutMs) ? summary(seen.at(n)) : QString();
-}
-
-QString summary(const ShownMessage &message)
-{
-    QStringList buttons;
-    for (const auto &[button, name] : {std::pair{QMessageBox::Ok, "Ok"}, {QMessageBox::Yes, "Yes"},
-                                       {QMessageBox::No, "No"}, {QMessageBox::Cancel, "Cancel"}}) {
-        if (message.buttons & button)
-            buttons << QLatin1String(name);
-    }
-    return message.title + " / " + QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(message.icon) + " / " +
-           buttons.join('|') + " / " + message.text;
 }
 
 } // namespace TestSupport

@@ -23,22 +23,6 @@ namespace TestSupport {
 // Watches for the next modal widget while alive; destroying it stops the watch.
 using ModalWatch = std::shared_ptr<QObject>;
 
-// What a message box showed before it was answered.
-struct SeenMessage
-{
-    ModalWatch watch;
-    bool shown = false;
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-};
-
-// Answers the next modal message box (waiting up to timeoutMs for it) by clicking `answer`,
-// and records what it showed. Keep the returned object alive until the box has been answered.
-[[nodiscard]] std::shared_ptr<SeenMessage> answerNextMessageBox(QMessageBox::StandardButton answer,
-                                                                int timeoutMs = 5000);
-
 // Runs `action` on the next modal widget of any kind (a dialog, a window) once it appears, as long
 // as the returned watch is kept alive.
 [[nodiscard]] ModalWatch onNextModalWidget(std::function<void(QWidget *)> action, int timeoutMs = 5000);
@@ -65,7 +49,7 @@ public:
 
     QList<ShownMessage> seen;
 
-    // The summary of the n-th box (empty while there is none), waiting up to timeoutMs for it.
+    // The summary of the n-th box (counting from 0), waiting up to timeoutMs for it; empty if none.
     QString waitFor(qsizetype n, int timeoutMs = 5000);
 
 private:
@@ -73,6 +57,19 @@ private:
     QPointer<QMessageBox> m_last;
     QTimer m_timer;
 };
+
+// What a message box showed; answerNextMessageBox is on its way out, MessageAnswers replaces it.
+struct SeenMessage
+{
+    ModalWatch watch;
+    bool shown = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+};
+[[nodiscard]] std::shared_ptr<SeenMessage> answerNextMessageBox(QMessageBox::StandardButton answer,
+                                                                int timeoutMs = 5000);
 
 } // namespace TestSupport
 

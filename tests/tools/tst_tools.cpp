@@ -59,8 +59,7 @@ class TestTools : public QObject
 private slots:
     void calendar()
     {
-        MainWindow window;
-        window.show();
+        MainWindow window; window.show();
         QStringList seen;
         QString time, laterTime;
         auto watch = TestSupport::onNextModalWidget([&](QWidget *w) {
@@ -95,14 +94,12 @@ private slots:
         QVERIFY(laterTime != time); // it keeps ticking
         QVERIFY(!window.findChild<QDialog *>("frmCalendar"));
     }
-
     void clockTimeFormat()
     {
         for (const auto &[locale, text] : {std::pair{"en_US", "1:04:05 PM"}, {"en_GB", "13:04:05"}, {"de_DE", "13:04:05"},
                                            {"fr_FR", "13:04:05"}, {"fr_CA", "13 h 04 min 05 s"}})
             QCOMPARE(QLocale(locale).toString(QTime(13, 4, 5), CalendarWindow::clockTimeFormat(QLocale(locale))), text);
     }
-
     // Started and not waited for; silent when there is nothing to start or it fails. "cmdSysInfo"
     // is the about box's button, which says so when there is nothing.
     void outsidePrograms_data()
@@ -127,7 +124,6 @@ private slots:
         row("system monitor", "cmdSysInfo", "gnome-system-monitor", "gnome-system-monitor");
         row("system info, none", "cmdSysInfo", "", "");
     }
-
     void outsidePrograms()
     {
         QFETCH(QString, entry); QFETCH(QStringList, installed); QFETCH(QStringList, started);
@@ -136,8 +132,7 @@ private slots:
             desktop.startSucceeds = !name.startsWith('!');
             desktop.programs.insert(QString(name).remove('!'), "/usr/bin/" + QString(name).remove('!'));
         }
-        MainWindow window;
-        window.show();
+        MainWindow window; window.show();
         MessageAnswers boxes({Answer::Ok});
         const bool sysInfo = entry == "cmdSysInfo";
         bool aboutStaysOpen = false;
@@ -164,7 +159,6 @@ private slots:
                 QCOMPARE(desktop.started.first().arguments, started.mid(1));
         }
     }
-
     void readme_data()
     {
         QTest::addColumn<QString>("where"); // "program", "program/", "data" (the second folder), "folder"
@@ -180,7 +174,6 @@ private slots:
         QTest::newRow("no file") << "" << QByteArray() << "not found";
         QTest::newRow("a folder of that name") << "folder" << QByteArray() << "a folder";
     }
-
     void readme()
     {
         QFETCH(QString, where); QFETCH(QByteArray, bytes); QFETCH(QString, shown);
@@ -200,40 +193,27 @@ private slots:
             QCOMPARE(text, shown);
         }
     }
-
     void trailingSeparator()
     {
         for (const auto &[folder, expected] : {std::pair{"/opt/mortarix", "/opt/mortarix/"}, {"/opt/m/", "/opt/m/"},
                                                {"/", "/"}, {"C:\\", "C:\\"}, {"", ""}})
             QCOMPARE(ReadmeWindow::withTrailingSeparator(folder), QString(expected));
     }
-
-    void readmeFromMenu()
+    void helpWindows()
     {
-        MainWindow window;
-        window.show();
-        QStringList seen;
-        auto watch = inNextWindow([&](QDialog *dialog) {
+        MainWindow window; window.show();
+        QStringList seen, credits;
+        auto readme = inNextWindow([&](QDialog *dialog) {
             auto *text = dialog->findChild<QPlainTextEdit *>("txtMain");
-            auto *ok = dialog->findChild<QPushButton *>("readmecmd_ok");
-            if (!text || !ok)
-                return;
-            seen << dialog->objectName() + " | " + dialog->windowTitle() + " | " + ok->text()
+            seen << dialog->objectName() + " | " + dialog->windowTitle() + " | " + texts(dialog, "readmecmd_ok")
                  << QString::number(dialog->parent() == &window && text->isReadOnly()) << text->toPlainText();
-            QTest::mouseClick(ok, Qt::LeftButton);
+            QTest::mouseClick(dialog->findChild<QPushButton *>("readmecmd_ok"), Qt::LeftButton);
             seen << QString::number(dialog->isVisible());
         });
         window.menuAction("mnureedme")->trigger();
+        QVERIFY(!seen.value(2).isEmpty() && !window.findChild<QDialog *>("frmReadme"));
         QCOMPARE(seen, (QStringList{"frmReadme | Readme | OK", "1", readmeShown(ReadmeWindow::programFolders()), "0"}));
-        QVERIFY(!seen.at(2).isEmpty());
-        QVERIFY(!window.findChild<QDialog *>("frmReadme"));
-    }
-
-    void aboutBoxAndCredits()
-    {
-        MainWindow window;
-        window.show();
-        QStringList seen, credits;
+        seen.clear();
         auto watch = inNextWindow([&](QDialog *about) {
             seen << about->windowTitle() << QString::number(about->parent() == &window)
                  << texts(about, "lblTitle lblVersion Label1 cmdOK cmdSysInfo Aboutcmd_Credits")
@@ -262,7 +242,6 @@ private slots:
         QVERIFY(credits.size() >= 6);
         QVERIFY(!window.findChild<QDialog *>());
     }
-
     // The links ask on release, show a border while pressed; the about box closes after the question.
     void webLinks_data()
     {
@@ -278,45 +257,37 @@ private slots:
         QTest::newRow("start page, no browser") << "start page" << Answer::Ok << false << kLinkQuestion;
         QTest::newRow("online help, no browser") << "mnuMortarixWeb" << Answer::Ok << false << kHelpQuestion;
     }
-
     void webLinks()
     {
         QFETCH(QString, link); QFETCH(Answer, answer); QFETCH(bool, browser); QFETCH(QString, question);
-        FakeDesktop desktop;
+        FakeDesktop desktop; MainWindow window; window.show();
         desktop.openSucceeds = browser;
-        MainWindow window;
-        window.show();
-        std::unique_ptr<MessageAnswers> boxes;
+        MessageAnswers boxes({answer, Answer::Ok});
         QStringList seen; // frame pressed, boxes before release, frame released, about box visible
         const auto click = [&](QLabel *label, QWidget *about) {
-            boxes = std::make_unique<MessageAnswers>(QList{answer, Answer::Ok});
             QTest::mousePress(label, Qt::LeftButton);
             QTest::qWait(50);
-            seen << QString::number(label->frameShape()) << QString::number(boxes->seen.size());
+            seen << QString::number(label->frameShape()) << QString::number(boxes.seen.size());
             QTest::mouseRelease(label, Qt::LeftButton);
             seen << QString::number(label->frameShape()) << QString::number(about && about->isVisible());
         };
-        TestSupport::ModalWatch watch;
-        if (link == "about box") {
-            watch = inNextWindow([&](QDialog *about) { click(about->findChild<QLabel *>("Label1"), about); });
-            window.menuAction("mnuAbout")->trigger();
-        } else if (link == "start page")
+        auto watch = link != "about box" ? nullptr : inNextWindow([&](QDialog *about) {
+            click(about->findChild<QLabel *>("Label1"), about);
+        });
+        if (link == "start page")
             click(window.findChild<StartPage *>()->link(), nullptr);
-        if (link == "mnuMortarixWeb") {
-            boxes = std::make_unique<MessageAnswers>(QList{answer, Answer::Ok});
-            window.menuAction(link)->trigger();
-        }
-        if (link != "mnuMortarixWeb")
-            QCOMPARE(seen, (QStringList{QString::number(QFrame::Box), "0", QString::number(QFrame::NoFrame), "0"}));
+        else
+            window.menuAction(link == "about box" ? "mnuAbout" : link)->trigger();
+        QCOMPARE(seen.join(' '), link == "mnuMortarixWeb" ? "" : QString("%1 0 %2 0").arg(QFrame::Box).arg(QFrame::NoFrame));
         const bool opens = answer == Answer::Ok;
-        QCOMPARE(boxes->waitFor(0), question);
-        QCOMPARE(boxes->waitFor(1, opens && !browser ? 5000 : 100),
+        QCOMPARE(boxes.waitFor(0), question);
+        QCOMPARE(boxes.waitFor(1, opens && !browser ? 5000 : 100),
                  opens && !browser ? "Mortarix / NoIcon / Ok / Unable to open URL. Install browser first!" : "");
         QCOMPARE(desktop.urlsOpened.size(), opens ? 1 : 0);
-        if (opens && link == "start page") // its caption, a domain in capitals, opens as a web address
-            QVERIFY(desktop.urlsOpened.first().host() == "www.mortarix.org" && desktop.urlsOpened.first().scheme().startsWith("http"));
-        else if (opens)
-            QCOMPARE(desktop.urlsOpened.first(), QUrl("https://www.mortarix.org"));
+        // The start page's caption, a domain in capitals, opens as a web address.
+        const QUrl url = desktop.urlsOpened.value(0, QUrl("https://www.mortarix.org"));
+        QVERIFY2(link == "start page" ? url.host() == "www.mortarix.org" && url.scheme().startsWith("http")
+                                      : url == QUrl("https://www.mortarix.org"), qPrintable(url.toString()));
         QVERIFY(!window.findChild<QDialog *>());
     }
 };
