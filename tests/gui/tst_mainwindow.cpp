@@ -87,7 +87,8 @@ private slots:
     {
         MainWindow window; window.show();
         QCOMPARE(window.objectName() + " | " + window.windowTitle(), "frmMain | Mortarix (Masonry)");
-        QVERIFY(window.page(MainWindow::kStartPage)->isVisible() && window.frontPage() == window.page(MainWindow::kStartPage));
+        QGroupBox *start = window.page(MainWindow::kStartPage);
+        QVERIFY(start->isVisible() && window.frontPage() == start);
         QVERIFY(visiblePages(window).isEmpty() && !window.page(MainWindow::kPriceListPage)->isVisible() &&
                 !window.page(MainWindow::kOptionsPage)->isVisible());
         using Panel = MainWindow::StatusPanel;
@@ -104,7 +105,8 @@ private slots:
         QVERIFY(!link->text().isEmpty() && link->text() == link->text().toUpper());
         // The status bar comes and goes with its menu entry.
         QAction *statusBar = window.menuAction("mnuStatusBar");
-        QVERIFY(statusBar->isChecked() && window.statusBar()->isVisible() && window.statusBar()->objectName() == "StatusBar1");
+        QCOMPARE(window.statusBar()->objectName(), "StatusBar1");
+        QVERIFY(statusBar->isChecked() && window.statusBar()->isVisible());
         statusBar->trigger();
         QVERIFY(!statusBar->isChecked() && !window.statusBar()->isVisible());
         statusBar->trigger();
@@ -165,10 +167,12 @@ private slots:
             palette.setColor(role, marker);
         back->setPalette(palette);
         const auto markerSeen = [&window, marker](const QWidget *page) {
-            const QImage shot = window.grab(QRect(page->mapTo(&window, QPoint()), page->size())).toImage().convertToFormat(
-                QImage::Format_RGB32);
+            const QImage shot = window.grab(QRect(page->mapTo(&window, QPoint()), page->size()))
+                                    .toImage()
+                                    .convertToFormat(QImage::Format_RGB32);
             for (int y = 0; y < shot.height(); ++y) {
-                if (std::ranges::count(std::span(reinterpret_cast<const QRgb *>(shot.constScanLine(y)), shot.width()), marker.rgb()))
+                const std::span line(reinterpret_cast<const QRgb *>(shot.constScanLine(y)), shot.width());
+                if (std::ranges::count(line, marker.rgb()))
                     return true;
             }
             return false;
@@ -188,13 +192,15 @@ private slots:
                     QWidget *focus = QApplication::focusWidget();
                     QVERIFY(focus && focus->isVisible());
                     for (int other : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 20, 26, 300})
-                        QVERIFY2(other == i || !window.page(other)->isAncestorOf(focus), qPrintable(focus->objectName()));
+                        QVERIFY2(other == i || !window.page(other)->isAncestorOf(focus),
+                                 qPrintable(focus->objectName()));
                 }
             }
         }
-        QCOMPARE(captions.join("; "), "Footing|Footing|Footing; Piers|Piers|Piers; Rebar|Rebar|Rebar; Flatwork|Flatwork|"
-                                      "Flatwork; Weld Wire|Welded Wire|Weld Wire; Block|Block|Block; PRD Walls|Poured Concrete "
-                                      "Walls|PRD Walls; Brick|Brick|Brick; Totals|Totals|Totals; Text Editor|Text Editor|Text Editor");
+        QCOMPARE(captions.join("; "), "Footing|Footing|Footing; Piers|Piers|Piers; Rebar|Rebar|Rebar; "
+                                      "Flatwork|Flatwork|Flatwork; Weld Wire|Welded Wire|Weld Wire; Block|Block|Block; "
+                                      "PRD Walls|Poured Concrete Walls|PRD Walls; Brick|Brick|Brick; "
+                                      "Totals|Totals|Totals; Text Editor|Text Editor|Text Editor");
     }
     // The user guide's garage, every page worked from the keyboard alone (message boxes answered
     // with Return too), gives the totals the guide shows.
@@ -250,14 +256,14 @@ private slots:
                     QFAIL(qPrintable("at " + step));
             }
         }
-        QCOMPARE(messages, QStringList(8, "Your Info Has Been Sent To The Totals Page.\n\n To View Your Results, Click On Totals Button!"));
+        QCOMPARE(messages, QStringList(8, "Your Info Has Been Sent To The Totals Page.\n\n To View Your Results, "
+                                          "Click On Totals Button!"));
         QCOMPARE(window.frontPage(), window.page(MainWindow::kTotalsPage));
         QStringList totals;
-        for (const auto &[row, column] : {std::pair{1, 1}, {1, 2}, {2, 1}, {2, 2}, {3, 1}, {3, 2}, {4, 1}, {4, 2}, {5, 1}, {5, 2},
-                                          {6, 1}, {6, 2}, {7, 1}, {7, 2}, {8, 1}, {8, 2}, {14, 1}, {14, 2}, {17, 2}})
-            totals << window.totalsGrid()->cell(row, column);
-        QCOMPARE(totals.join(' '), "$450.00 $279.65 $200.00 $50.15 $250.00 $206.45 $900.00 $632.40 $100.00 $41.40 $1200.00 "
-                                   "$562.50 $600.00 $253.30 $800.00 $486.00 $4,500.00 $2,511.85 $7,011.85");
+        for (int row : {1, 2, 3, 4, 5, 6, 7, 8, 14, 17})
+            totals << window.totalsGrid()->cell(row, 1) << window.totalsGrid()->cell(row, 2);
+        QCOMPARE(totals.join(' '), "$450.00 $279.65 $200.00 $50.15 $250.00 $206.45 $900.00 $632.40 $100.00 $41.40 "
+                                   "$1200.00 $562.50 $600.00 $253.30 $800.00 $486.00 $4,500.00 $2,511.85  $7,011.85");
     }
     void menus_data()
     {
@@ -268,20 +274,24 @@ private slots:
                                               "mnuprinter|Printer . . .; ---; mnuExit|E&xit";
         QTest::newRow("View") << "mnuView" << "mnuStatusBar|&Status Bar; ---; mnustrtpge|&View Start Page";
         QTest::newRow("Tools") << "mnuTools" << "mnuCalendar|&Calendar . . .; ---; mnuCalc|&Calculator . . .; ---; "
-                                                "mnuOptions|&Options ; ---; mnuScrSize|Screen &Display Size; ---; mnuPrceList|&Price List ";
+                                                "mnuOptions|&Options ; ---; mnuScrSize|Screen &Display Size; ---; "
+                                                "mnuPrceList|&Price List ";
         QTest::newRow("Screen size") << "mnuScrSize" << "mnuChngRes|Disp&lay Setting . . .";
-        QTest::newRow("Help") << "mnuHelp" << "mnureedme|Readme . . .; ---; mnuMortarixWeb|&Mortarix Online Help. . .; ---; "
+        QTest::newRow("Help") << "mnuHelp" << "mnureedme|Readme . . .; ---; "
+                                              "mnuMortarixWeb|&Mortarix Online Help. . .; ---; "
                                               "mnuAbout|&About Mortarix . . .";
         QTest::newRow("PopUp") << "mnuPop" << "mnuPopNote|NOTE:; ---; mnuPopACovr|AREA Coverage";
         QTest::newRow("PopUpWW") << "mnuPopww" << "mnuNote|NOTE:; ---; mnuPAreaCOv|AREA COVERAGE";
         QTest::newRow("PopUPRTFile") << "mnurtf" << "mnuRTFFLEOPN|Open . . .; mnuPopClse|Close; ---; mnuRFSave|Save; "
                                                     "mnuRTFSaveAs|Save As . . .; ---; mnuPopPrnt|Print . . .; ---; "
                                                     "mnuxprToWrd|Export To Word . . . ";
-        QTest::newRow("PoPupFormat") << "mnuPopRTformat" << "mnuPopRTfntedt|Font . . .; mnuPopRTcoloredit|Color . . .; ---; "
-                                                            "mnuPopcaps|All Caps; mnuPopRTboldedit|Bold; mnuPopRTitalicedit|Italic; "
+        QTest::newRow("PoPupFormat") << "mnuPopRTformat" << "mnuPopRTfntedt|Font . . .; mnuPopRTcoloredit|Color . . .; "
+                                                            "---; mnuPopcaps|All Caps; mnuPopRTboldedit|Bold; "
+                                                            "mnuPopRTitalicedit|Italic; "
                                                             "mnuPopRTundrlneedit|Underline; ---; mnuPopRTfntcut|Cut; "
                                                             "mnuPopRTfntcopy|Copy; mnuPopRTfntpaste|Paste";
-        QTest::newRow("PopUpEdit") << "mnuPopEdit" << "mnuPopEDcut|Cut; ---; mnuPOPEDcopy|Copy; ---; mnuPopEDpaste|Paste";
+        QTest::newRow("PopUpEdit") << "mnuPopEdit"
+                                   << "mnuPopEDcut|Cut; ---; mnuPOPEDcopy|Copy; ---; mnuPopEDpaste|Paste";
         QTest::newRow("Grid Edit") << "mnugridEdit" << "mnugridcopy|Copy Grid ; ---; mnugridselect|Select All";
         QTest::newRow("Systemtray") << "mnuSystemtray" << "";
     }
@@ -293,7 +303,8 @@ private slots:
         QVERIFY2(menu.isEmpty() || found, qPrintable(menu));
         QStringList seen;
         for (QAction *action : found ? found->actions() : window.menuBar()->actions())
-            seen << (action->isSeparator() ? "---" : found ? QString(action->objectName() + "|" + action->text()) : action->text());
+            seen << (action->isSeparator() ? QString("---")
+                                           : (found ? action->objectName() + "|" : QString()) + action->text());
         QCOMPARE(seen.join("; "), entries);
         const bool popup = !QStringList{"", "mnuFile", "mnuView", "mnuTools", "mnuScrSize", "mnuHelp"}.contains(menu);
         QVERIFY(!popup || (window.popupMenu(menu) == found && !found->isVisible())); // hidden until asked for

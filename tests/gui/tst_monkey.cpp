@@ -18,9 +18,9 @@ class TestMonkey : public QObject
 
     QString randomText()
     {
-        static const QStringList pieces = {"0",  "1",  "5",     "8", "12", "100", "1000", "5000", "5001", "10001", "99999",
-                                           ".",  ".5", "-",     "$", ",",  "1,200", "e",  "E9",   "D3",   "&H",    "FF",
-                                           "&O", " ",  "\t",    "'", "\"", "abc", "Ä",    "€",    "日本", "🧱",    "x"};
+        static const QStringList pieces = {"0", "1", "5", "8", "12", "100", "1000", "5000", "5001", "10001", "99999",
+                                           ".", ".5", "-", "$", ",", "1,200", "e", "E9", "D3", "&H", "FF", "&O", " ",
+                                           "\t", "'", "\"", "abc", "Ä", "€", "日本", "🧱", "x"};
         QString text;
         for (int i = m_random.bounded(1, 5); i > 0; --i)
             text += pieces.at(m_random.bounded(int(pieces.size())));
@@ -32,8 +32,8 @@ class TestMonkey : public QObject
         for (qsizetype i = 0; i < text.size(); ++i) {
             const QString character = text.mid(i, text.at(i).isHighSurrogate() ? 2 : 1);
             i += character.size() - 1;
-            const int key = character.size() == 1 && character.at(0).unicode() < 0x80 ? character.at(0).toUpper().unicode()
-                                                                                   : int(Qt::Key_unknown);
+            const bool ascii = character.size() == 1 && character.at(0).unicode() < 0x80;
+            const int key = ascii ? character.at(0).toUpper().unicode() : int(Qt::Key_unknown);
             for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
                 QKeyEvent event(type, key, Qt::NoModifier, character);
                 QApplication::sendEvent(widget, &event);
@@ -73,20 +73,21 @@ class TestMonkey : public QObject
         }
         return amount(17, 2) == amount(14, 1) + amount(14, 2) ? QString() : "grand total " + grid->cell(17, 2);
     }
+
 private slots:
     void randomUser()
     {
         const quint32 seed = qEnvironmentVariableIsSet("MONKEY_SEED") ? qEnvironmentVariable("MONKEY_SEED").toUInt()
                                                                       : QRandomGenerator::system()->generate();
-        const int events = qEnvironmentVariableIsSet("MONKEY_EVENTS") ? qEnvironmentVariableIntValue("MONKEY_EVENTS") : 2000;
+        const int events =
+            qEnvironmentVariableIsSet("MONKEY_EVENTS") ? qEnvironmentVariableIntValue("MONKEY_EVENTS") : 2000;
         qInfo("MONKEY_SEED=%u", seed);
         m_random.seed(seed);
         m_answers.seed(seed ^ 0x5eed);
         QTimer answerer;
         connect(&answerer, &QTimer::timeout, this, &TestMonkey::answerAnything);
         answerer.start(0);
-        FakeDesktop desktop; MainWindow window;
-        window.show();
+        FakeDesktop desktop; MainWindow window; window.show();
         for (int event = 0; event < events; ++event) {
             const int kind = m_random.bounded(100);
             if (kind < 15) {
@@ -106,7 +107,8 @@ private slots:
             }
             const QList<QAction *> actions = window.findChildren<QAction *>();
             QAction *action = kind < 20 ? actions.at(m_random.bounded(int(actions.size()))) : nullptr;
-            QWidget *target = kind < 20 || reachable.isEmpty() ? nullptr : reachable.at(m_random.bounded(int(reachable.size())));
+            QWidget *target =
+                kind < 20 || reachable.isEmpty() ? nullptr : reachable.at(m_random.bounded(int(reachable.size())));
             auto *list = qobject_cast<QComboBox *>(target);
             auto *line = qobject_cast<QLineEdit *>(target);
             if (action && !action->isSeparator() && action->isEnabled() && !action->menu() &&

@@ -29,19 +29,16 @@ const QString kExitQuestion = "Do you really want to exit the application?";
 constexpr char kScenario[] = "MORTARIX_END_SCENARIO", kSaveTo[] = "MORTARIX_END_SAVE_TO";
 
 // A notification area that records what the window asks of it.
-class FakeTray final : public Tray
+struct FakeTray final : Tray
 {
-public:
-    explicit FakeTray(bool available) : m_available(available) {}
-    bool isAvailable() const override { return m_available; }
-    bool isIconShown() const override { return m_shown; }
-    void addIcon(const QIcon &, const QString &tip) override { ++adds, lastTip = tip, m_shown = true; }
-    void removeIcon() override { m_shown = false; }
+    explicit FakeTray(bool available) : available(available) {}
+    bool isAvailable() const override { return available; }
+    bool isIconShown() const override { return shown; }
+    void addIcon(const QIcon &, const QString &tip) override { ++adds, lastTip = tip, shown = true; }
+    void removeIcon() override { shown = false; }
+    bool available, shown = false;
     int adds = 0;
     QString lastTip;
-
-private:
-    bool m_available, m_shown = false;
 };
 
 void say(const QString &line)
@@ -98,10 +95,10 @@ int runScenario(QApplication &app)
     });
     watch.start(10);
     const QHash<QString, const char *> opener = {
-        {"yes/no question", "mnuxprToWrd"},        {"ok/cancel question", "MYTotalscmd_Print"},
-        {"export question", "MyGRIDcmd_xprt"},     {"save changes question", "mnuPopClse"},
-        {"closing question", "mnuExit"},           {"file dialog", "mnuRTFFLEOPN"},
-        {"font dialog", "mnuPopRTfntedt"},         {"colour dialog", "mnuPopRTcoloredit"}, {"print dialog", "mnuprinter"}};
+        {"yes/no question", "mnuxprToWrd"}, {"ok/cancel question", "MYTotalscmd_Print"},
+        {"export question", "MyGRIDcmd_xprt"}, {"save changes question", "mnuPopClse"}, {"closing question", "mnuExit"},
+        {"file dialog", "mnuRTFFLEOPN"}, {"font dialog", "mnuPopRTfntedt"}, {"colour dialog", "mnuPopRTcoloredit"},
+        {"print dialog", "mnuprinter"}};
     QTimer::singleShot(0, window, [window, scenario, opener] {
         if (scenario == "message box")
             Messages::warnDataMissing(window->editor()); // owned by a page, as the calculators' are
@@ -148,7 +145,8 @@ private slots:
     }
     void closing()
     {
-        QFETCH(QString, how); QFETCH(bool, notes); QFETCH(Answer, answer); QFETCH(QString, saveAs); QFETCH(QString, written);
+        QFETCH(QString, how); QFETCH(bool, notes); QFETCH(Answer, answer);
+        QFETCH(QString, saveAs); QFETCH(QString, written);
         FakeDesktop desktop;
         QTemporaryDir folder;
         MainWindow window; window.show();
@@ -216,7 +214,8 @@ private slots:
         window.close();
         QCOMPARE(desktop.saveSeen.value(0).fileName, opened.fileName());
         QCOMPARE(answers.waitFor(0), "Mortarix / Question / Yes|No|Cancel / " + kSaveOffer);
-        QVERIFY2(answers.waitFor(1).startsWith("Mortarix / Warning / Ok / The File Could Not Be Saved.\n\n" + target + "\n"),
+        QVERIFY2(answers.waitFor(1).startsWith("Mortarix / Warning / Ok / The File Could Not Be Saved.\n\n" + target +
+                                               "\n"),
                  qPrintable(answers.waitFor(1)));
         QVERIFY(window.isVisible() && unloaded.isEmpty());
         QCOMPARE(window.editor()->textBox()->toPlainText(), "Job 14 notes");
@@ -320,7 +319,7 @@ private slots:
         QFETCH(QString, scenario); QFETCH(QString, opened); QFETCH(bool, saveNotes);
         QTemporaryDir home;
         QVERIFY(QDir(home.path()).mkpath("notes") && QDir(home.path()).mkpath("runtime"));
-        QFile::setPermissions(home.filePath("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(home.filePath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("HOME", home.path());
         environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
@@ -335,18 +334,21 @@ private slots:
         QVERIFY(child.waitForFinished(120000));
         const QString output = QString::fromLocal8Bit(child.readAllStandardOutput());
         QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
-                 qPrintable(QString("exit %1\n%2\n%3").arg(child.exitCode()).arg(output, QString::fromLocal8Bit(child.readAllStandardError().right(3000)))));
+                 qPrintable(QString("exit %1\n%2\n%3").arg(child.exitCode())
+                                .arg(output, QString::fromLocal8Bit(child.readAllStandardError().right(3000)))));
         QCOMPARE(output, "opened " + opened + "\nasked You Have An Open File Or Text In The Text Editor,\n" +
                              (saveNotes ? "saving\n" : ""));
         QStringList written;
         for (QDirIterator it(home.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
             written << QDir(home.path()).relativeFilePath(it.next());
-        written.removeIf([](const QString &file) { return QRegularExpression("^(config|runtime|\\.cache)/").match(file).hasMatch(); });
+        written.removeIf([](const QString &file) { return QRegularExpression("^(config|runtime|\\.cache)/").match(file)
+                                                                  .hasMatch(); });
         QCOMPARE(written, saveNotes ? QStringList{"notes/Miller.rtf"} : QStringList{});
         QFile saved(home.filePath("notes/Miller.rtf"));
         const QByteArray rtf = saved.open(QIODevice::ReadOnly) ? saved.readAll() : QByteArray();
         QVERIFY2(!saveNotes || (rtf.startsWith("{\\rtf1") && rtf.trimmed().endsWith('}') &&
-                                rtf.contains("Footings for the Miller garage") && rtf.contains("Pour on Tuesday")), rtf.constData());
+                                rtf.contains("Footings for the Miller garage") && rtf.contains("Pour on Tuesday")),
+                 rtf.constData());
     }
 };
 

@@ -20,8 +20,14 @@ FakeDesktop::FakeDesktop() { Desktop::setInstance(this); }
 FakeDesktop::~FakeDesktop() { Desktop::setInstance(nullptr); }
 QString FakeDesktop::openFileName(QWidget *) { return answer(openAnswers, openSeen, commonDialog()); }
 QString FakeDesktop::saveFileName(QWidget *) { return answer(saveAnswers, saveSeen, commonDialog()); }
-std::optional<QFont> FakeDesktop::chooseFont(QWidget *, const QFont &initial) { return fontsSeen.append(initial), fontAnswer; }
-std::optional<QColor> FakeDesktop::chooseColor(QWidget *, const QColor &initial) { return colorsSeen.append(initial), colorAnswer; }
+std::optional<QFont> FakeDesktop::chooseFont(QWidget *, const QFont &initial)
+{
+    return fontsSeen.append(initial), fontAnswer;
+}
+std::optional<QColor> FakeDesktop::chooseColor(QWidget *, const QColor &initial)
+{
+    return colorsSeen.append(initial), colorAnswer;
+}
 std::unique_ptr<QPrinter> FakeDesktop::defaultPrinter() { return makeDefaultPrinter ? makeDefaultPrinter() : nullptr; }
 bool FakeDesktop::printerSetup(QWidget *) { return ++printerSetups, printerSetupAccepts; }
 QString FakeDesktop::findProgram(const QString &name) { return programs.value(name); }
