@@ -126,9 +126,7 @@ private slots:
     // Prices and options are saved on every attempt, also one called off.
     void closing_data()
     {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<bool>("notes");
-        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<QString>("how"); QTest::addColumn<bool>("notes"); QTest::addColumn<Answer>("answer");
         QTest::addColumn<QString>("saveAs"); // the save dialog's answer; "" cancels
         QTest::addColumn<QString>("written"); // "stays", or the program ends and "plain", "rtf" or "" is written
         for (const char *how : {"File > Exit", "close box", "SIGTERM"}) {
@@ -302,9 +300,7 @@ private slots:
     // status 0, having written nothing but the settings and, when confirmed, the notes, whole.
     void endWithDialogOpen_data()
     {
-        QTest::addColumn<QString>("scenario");
-        QTest::addColumn<QString>("opened");
-        QTest::addColumn<bool>("saveNotes");
+        QTest::addColumn<QString>("scenario"); QTest::addColumn<QString>("opened"); QTest::addColumn<bool>("saveNotes");
         for (const char *box : {"message box", "yes/no question", "ok/cancel question", "export question",
                                 "save changes question", "closing question"})
             QTest::newRow(box) << box << "QMessageBox" << false;

@@ -305,8 +305,7 @@ private slots:
     {
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<QStringList>("posts"); // and a click on Totals, unless "none"
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<int>("cellCount");
+        QTest::addColumn<QString>("expected"); QTest::addColumn<int>("cellCount");
         // Headings, two totals captions, eight captioned rows of three zeros; a page button adds the
         // two sub totals and the grand total.
         const int atStart = 3 + 2 + 8 * 4, afterTotals = atStart + 3;

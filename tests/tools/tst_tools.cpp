@@ -247,9 +247,7 @@ private slots:
     // The links ask on release, show a border while pressed; the about box closes after the question.
     void webLinks_data()
     {
-        QTest::addColumn<QString>("link");
-        QTest::addColumn<Answer>("answer");
-        QTest::addColumn<bool>("browser");
+        QTest::addColumn<QString>("link"); QTest::addColumn<Answer>("answer"); QTest::addColumn<bool>("browser");
         QTest::addColumn<QString>("question");
         for (const char *link : {"about box", "start page", "mnuMortarixWeb"}) {
             const QString question = QString(link) == "mnuMortarixWeb" ? kHelpQuestion : kLinkQuestion;
