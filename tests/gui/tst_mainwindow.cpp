@@ -202,6 +202,53 @@ private slots:
                                       "PRD Walls|Poured Concrete Walls|PRD Walls; Brick|Brick|Brick; "
                                       "Totals|Totals|Totals; Text Editor|Text Editor|Text Editor");
     }
+    // Tab follows each calculator page top to bottom and left to right (back up only into a column
+    // further right) and reaches every input, step button, the labour field, Send and More Info.
+    void tabOrderFollowsThePage_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < 8; ++i)
+            QTest::newRow(qPrintable(MainWindow::pageButtonCaptions().at(i))) << i;
+    }
+    void tabOrderFollowsThePage()
+    {
+        QFETCH(int, index);
+        MainWindow window;
+        activate(window);
+        work(QString("^%1").arg(index + 1));
+        QGroupBox *page = window.page(index);
+        QList<QWidget *> reached;
+        for (QWidget *w = QApplication::focusWidget(); page->isAncestorOf(w) && !reached.contains(w);
+             w = QApplication::focusWidget()) {
+            reached << w;
+            press(Qt::Key_Tab);
+        }
+        const auto labour =
+            std::ranges::find_if(reached, [](auto *w) { return w->objectName().startsWith("myADDSigntbx("); });
+        QVERIFY(labour != reached.cend() && labour != reached.cbegin() && labour + 1 != reached.cend());
+        auto *send = qobject_cast<QPushButton *>(labour[1]);
+        QVERIFY(send && send->text().startsWith("Send"));
+        labour[0]->setFocus();
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), labour[-1]); // Tab and Shift+Tab leave the labour field
+        const auto place = [page](const QWidget *w) { return QRect(w->mapTo(page, QPoint()), w->size()); };
+        for (qsizetype i = 1; i < reached.size(); ++i)
+            QVERIFY2(place(reached.at(i)).top() >= place(reached.at(i - 1)).top() - 2 ||
+                         place(reached.at(i)).left() > place(reached.at(i - 1)).left(),
+                     qPrintable(reached.at(i - 1)->objectName() + " before " + reached.at(i)->objectName()));
+        for (QWidget *w : page->findChildren<QWidget *>()) {
+            auto *line = qobject_cast<QLineEdit *>(w);
+            const bool input = (line && !line->isReadOnly() && !qobject_cast<QComboBox *>(w->parentWidget())) ||
+                               qobject_cast<QComboBox *>(w) || qobject_cast<QPushButton *>(w);
+            QVERIFY2(!w->isVisible() || !input || reached.contains(w), qPrintable(w->objectName()));
+            // A group of option buttons is reached through one of them.
+            QVERIFY2(!w->isVisible() || !qobject_cast<QRadioButton *>(w) ||
+                         std::ranges::any_of(reached, [w](auto *r) {
+                             return qobject_cast<QRadioButton *>(r) && r->parentWidget() == w->parentWidget();
+                         }),
+                     qPrintable(w->objectName()));
+        }
+    }
     // The user guide's garage, every page worked from the keyboard alone (message boxes answered
     // with Return too), gives the totals the guide shows.
     void garageByKeyboard()
