@@ -52,6 +52,19 @@ QString pdfToText(const QString &path, const char *how)
     return process.waitForFinished(30000) ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
 }
 
+// A printed word's box, in points from the page's top-left corner.
+QRectF wordBox(const QString &bboxHtml, const QString &text)
+{
+    static const QRegularExpression word(
+        R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
+    for (auto it = word.globalMatch(bboxHtml); it.hasNext();) {
+        if (const auto m = it.next(); m.captured(5) == text)
+            return QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                          QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+    }
+    return {};
+}
+
 // A sheet as a spreadsheet reads it: "B7" -> "100" a number in the accounting format, "'Block"
 // text; "?" marks a format the cell should not have. And the width of each column.
 struct Workbook
@@ -298,6 +311,22 @@ private slots:
                                   "$1,334.80"})
             QVERIFY2(text.contains(piece), qPrintable(piece + (" missing from: " + text)));
         QCOMPARE(window.totalsGrid()->cell(6, 3), "$1,334.50"); // printing neither recomputes nor reformats
+        // One page: the grid 2 inches in and 1 inch down, the title above it at its left edge, headings
+        // in its first row, captions at its left edge, amounts at its right.
+        const QString html = pdfToText(pdf, "-bbox");
+        const double twip = 72.0 / 1440.0, left = 2882 * twip, top = 1444 * twip;
+        double right = left;
+        for (int column = 0; column < TotalsGrid::kColumns; ++column)
+            right += window.totalsGrid()->columnWidth(column) * 15 * twip;
+        const QRectF title = wordBox(html, "Masonry"), heading = wordBox(html, "Labor"), block = wordBox(html, "Block"),
+                     caption = wordBox(html, "Footings"), total = wordBox(html, "$1,334.50");
+        QCOMPARE(html.count("<page "), 1);
+        QVERIFY2(qAbs(title.left() - left) < 2 && title.top() > 0 && title.bottom() < top, qPrintable(html.left(3000)));
+        QVERIFY(wordBox(html, "Summary").top() == title.top() && heading.top() > top &&
+                heading.bottom() < top + window.totalsGrid()->rowHeight(0) * 15 * twip);
+        QVERIFY(caption.left() > left && caption.left() < left + 6 && caption.top() > heading.bottom());
+        QVERIFY(total.right() < right && total.right() > right - 8);
+        QVERIFY(qAbs(block.center().y() - total.center().y()) < 2); // the Block row's caption and total on one line
     }
     // The workbook written into the documents folder and opened, cell by cell ("B15=": no cell), or
     // "!" and the message shown when it cannot be written or opened.
