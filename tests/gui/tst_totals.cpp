@@ -1,9 +1,11 @@
 // The totals grid, the price list, and the grid printed (read back with pdftotext) and exported as a
-// workbook (read back with libzip).
+// workbook (read back with libzip) through libraries opened on first use.
 #include "support/FakeDesktop.h"
 #include "support/TestSupport.h"
 
+#include "core/ExportLibraries.h"
 #include "core/NumberFormat.h"
+#include "core/OnDemandLibrary.h"
 #include "shell/MainWindow.h"
 #include "shell/StoredControls.h"
 #include "totals/PriceListPage.h"
@@ -12,6 +14,7 @@
 #include <QPrinter>
 #include <QtWidgets>
 
+#include <xlsxwriter.h>
 #include <zip.h>
 
 using TestSupport::MessageAnswers;
@@ -419,6 +422,27 @@ private slots:
             QVERIFY(narrow.widths.value(column) >= longest && narrow.widths.value(column) < longest + 6);
         QVERIFY(wide.widths.value(1) == narrow.widths.value(1) && wide.widths.value(2) > narrow.widths.value(2));
         QVERIFY(wide.widths.value(2) >= 12 && wide.widths.value(3) >= 14 && wide.widths.value(4) >= 14);
+    }
+    // Bound and callable, or a missing library or function named in the reason an export gives.
+    void librariesOnDemand()
+    {
+        OnDemandLibrary zip("zip", ExportLibraries::kZipMajor), xlsx("xlsxwriter", ExportLibraries::kXlsxWriterMajor),
+            partly("zip", ExportLibraries::kZipMajor), none("mortarix-no-such-library", 1);
+        decltype(&::lxw_version) zipVersion = nullptr, xlsxVersion = nullptr, bound = nullptr, missing = nullptr,
+                                 nor = nullptr, unbound = nullptr;
+        zip.bind(zipVersion, "zip_libzip_version");
+        xlsx.bind(xlsxVersion, "lxw_version");
+        partly.bind(missing, "zip_no_such_function");
+        partly.bind(bound, "zip_libzip_version");
+        partly.bind(nor, "zip_nor_this");
+        none.bind(unbound, "lxw_version");
+        QVERIFY(zipVersion && xlsxVersion && bound && !missing && !nor && !unbound);
+        QCOMPARE(QStringList({zipVersion(), xlsxVersion(), bound()}), QStringList({LIBZIP_VERSION, LXW_VERSION, LIBZIP_VERSION}));
+        QCOMPARE(QList({zip.ok(), xlsx.ok(), partly.ok(), none.ok()}), QList({true, true, false, false}));
+        QCOMPARE(zip.errorString() + xlsx.errorString(), "");
+        QVERIFY2(partly.errorString().contains("zip_no_such_function, zip_nor_this") &&
+                     !partly.errorString().contains("zip_libzip_version"), qPrintable(partly.errorString()));
+        QVERIFY2(none.errorString().contains("libmortarix-no-such-library.so.1"), qPrintable(none.errorString()));
     }
 };
 
