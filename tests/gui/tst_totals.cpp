@@ -437,7 +437,8 @@ private slots:
         partly.bind(nor, "zip_nor_this");
         none.bind(unbound, "lxw_version");
         QVERIFY(zipVersion && xlsxVersion && bound && !missing && !nor && !unbound);
-        QCOMPARE(QStringList({zipVersion(), xlsxVersion(), bound()}), QStringList({LIBZIP_VERSION, LXW_VERSION, LIBZIP_VERSION}));
+        QCOMPARE(QStringList({zipVersion(), xlsxVersion(), bound()}),
+                 QStringList({LIBZIP_VERSION, LXW_VERSION, LIBZIP_VERSION}));
         QCOMPARE(QList({zip.ok(), xlsx.ok(), partly.ok(), none.ok()}), QList({true, true, false, false}));
         QCOMPARE(zip.errorString() + xlsx.errorString(), "");
         QVERIFY2(partly.errorString().contains("zip_no_such_function, zip_nor_this") &&
