@@ -3,6 +3,7 @@
 #include "support/FakeDesktop.h"
 #include "support/TestSupport.h"
 
+#include "core/ExportFile.h"
 #include "core/ExportLibraries.h"
 #include "core/NumberFormat.h"
 #include "core/OnDemandLibrary.h"
@@ -422,6 +423,50 @@ private slots:
             QVERIFY(narrow.widths.value(column) >= longest && narrow.widths.value(column) < longest + 6);
         QVERIFY(wide.widths.value(1) == narrow.widths.value(1) && wide.widths.value(2) > narrow.widths.value(2));
         QVERIFY(wide.widths.value(2) >= 12 && wide.widths.value(3) >= 14 && wide.widths.value(4) >= 14);
+    }
+    // An export's file takes the first free name, never one taken (with its extension), and the
+    // temporary file of one never placed goes; a missing folder takes none.
+    void exportFile_data()
+    {
+        QTest::addColumn<QStringList>("existing"); QTest::addColumn<QString>("expected");
+        const QString base = "Mortarix Kind 2024-03-05 170809";
+        QTest::newRow("free") << QStringList{} << base + ".ext";
+        QTest::newRow("taken") << QStringList{base + ".ext"} << base + " (2).ext";
+        QTest::newRow("taken twice") << QStringList{base + ".ext", base + " (2).ext"} << base + " (3).ext";
+        QTest::newRow("only a later one taken") << QStringList{base + " (2).ext"} << base + ".ext";
+        QTest::newRow("another second") << QStringList{"Mortarix Kind 2024-03-05 170808.ext"} << base + ".ext";
+        QTest::newRow("another extension") << QStringList{base + ".other"} << base + ".ext";
+    }
+    void exportFile()
+    {
+        QFETCH(QStringList, existing); QFETCH(QString, expected);
+        QTemporaryDir folder;
+        QStringList before;
+        for (const QString &name : existing) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("earlier") == 7);
+            before << name + "=earlier";
+        }
+        QString placed, unplaced;
+        {
+            ExportFile::TemporaryFile file(folder.path(), "Kind"), other(folder.path(), "Kind");
+            QVERIFY(file.open() && file.write("new") && other.open() && other.write("half"));
+            unplaced = QFileInfo(other.path()).fileName();
+            placed = file.place("ext", QDateTime({2024, 3, 5}, {17, 8, 9})).path;
+        }
+        QVERIFY2(unplaced.startsWith(".Mortarix Kind ") && unplaced.endsWith(".part"), qPrintable(unplaced));
+        QCOMPARE(placed, folder.filePath(expected));
+        QStringList after;
+        for (const QString &name : filesIn(folder.path())) {
+            QFile file(folder.filePath(name));
+            after << name + "=" + (file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString());
+        }
+        before << expected + "=new";
+        before.sort();
+        after.sort();
+        QCOMPARE(after, before);
+        ExportFile::TemporaryFile nowhere(folder.filePath("not here"), "Kind");
+        QVERIFY(!nowhere.open() && !nowhere.errorString().isEmpty() && nowhere.path().isEmpty());
     }
     // Bound and callable, or a missing library or function named in the reason an export gives.
     void librariesOnDemand()

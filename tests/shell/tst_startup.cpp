@@ -136,6 +136,8 @@ private slots:
             QCOMPARE(SettingsStore::get("Prices", "Price(3)", "-") + "|" + SettingsStore::get("Values", "Price(3)", "-")
                          + "|" + SettingsStore::get("Prices", "Price(4)"), value + "|-|");
         }
+        SettingsStore::save("Prices", "Price(3)", "replaced");
+        QCOMPARE(SettingsStore::get("Prices", "Price(3)"), "replaced");
     }
     // Block and bar sizes are never carried over, even though stored selected; restoring a rebar
     // kind runs its choice, so its input frame is the one shown.
