@@ -56,29 +56,4 @@ QString MessageAnswers::waitFor(qsizetype n, int timeoutMs)
     return QTest::qWaitFor([&] { return seen.size() > n; }, timeoutMs) ? summary(seen.at(n)) : QString();
 }
 
-std::shared_ptr<SeenMessage> answerNextMessageBox(QMessageBox::StandardButton answer, int timeoutMs)
-{
-    auto seen = std::make_shared<SeenMessage>();
-    std::weak_ptr<SeenMessage> weakSeen = seen;
-    seen->watch = onNextModalWidget(
-        [weakSeen, answer](QWidget *w) {
-            auto *box = qobject_cast<QMessageBox *>(w);
-            if (!box)
-                return;
-            if (auto seen = weakSeen.lock()) {
-                seen->shown = true;
-                seen->title = box->windowTitle();
-                seen->text = box->text();
-                seen->icon = box->icon();
-                seen->buttons = box->standardButtons();
-            }
-            if (QAbstractButton *b = box->button(answer))
-                b->click();
-            else
-                box->reject();
-        },
-        timeoutMs);
-    return seen;
-}
-
 } // namespace TestSupport

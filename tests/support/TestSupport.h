@@ -58,19 +58,6 @@ private:
     QTimer m_timer;
 };
 
-// What a message box showed; answerNextMessageBox is on its way out, MessageAnswers replaces it.
-struct SeenMessage
-{
-    ModalWatch watch;
-    bool shown = false;
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-};
-[[nodiscard]] std::shared_ptr<SeenMessage> answerNextMessageBox(QMessageBox::StandardButton answer,
-                                                                int timeoutMs = 5000);
-
 } // namespace TestSupport
 
 // A test main that isolates settings before the application object exists.
