@@ -1,48 +1,118 @@
-// Closing the main window every way, and the tray icon.
+// Ending the program every way: the exit question or, with notes in the editor, the save question;
+// the tray; and a termination request while a dialog is open, each such case in a child process of
+// this test, so a crash or a double free (the sanitized build aborts on it) is an exit status.
+#include "support/FakeDesktop.h"
 #include "support/TestSupport.h"
 
+#include "editor/EditorPage.h"
+#include "platform/Messages.h"
 #include "platform/TerminationSignal.h"
 #include "shell/MainWindow.h"
 #include "shell/OpenWindows.h"
-#include "shell/StoredControls.h"
 #include "shell/Startup.h"
+#include "shell/StoredControls.h"
 #include "shell/Tray.h"
 #include "totals/PriceListPage.h"
 
-#include <QAction>
-#include <QDialog>
-#include <QFile>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QSystemTrayIcon>
+#include <QtWidgets>
 
 #include <csignal>
+#include <cstdio>
+
+using TestSupport::MessageAnswers;
+using Answer = QMessageBox::StandardButton;
 
 namespace {
 
+const QString kSaveOffer = "You Have An Open File Or Text In The Text Editor,\nDo You Want To Save This Info?";
+const QString kExitQuestion = "Do you really want to exit the application?";
+constexpr char kScenario[] = "MORTARIX_END_SCENARIO", kSaveTo[] = "MORTARIX_END_SAVE_TO";
+
 // A notification area that records what the window asks of it.
-class FakeTray final : public Tray
+struct FakeTray final : Tray
 {
-public:
-    explicit FakeTray(bool available) : m_available(available) {}
-
-    bool isAvailable() const override { return m_available; }
-    bool isIconShown() const override { return m_shown; }
-    void addIcon(const QIcon &, const QString &tip) override
-    {
-        ++adds;
-        lastTip = tip;
-        m_shown = true;
-    }
-    void removeIcon() override { m_shown = false; }
-
+    explicit FakeTray(bool available) : available(available) {}
+    bool isAvailable() const override { return available; }
+    bool isIconShown() const override { return shown; }
+    void addIcon(const QIcon &, const QString &tip) override { ++adds, lastTip = tip, shown = true; }
+    void removeIcon() override { shown = false; }
+    bool available, shown = false;
     int adds = 0;
     QString lastTip;
-
-private:
-    bool m_available;
-    bool m_shown = false;
 };
+
+void say(const QString &line)
+{
+    std::printf("%s\n", qPrintable(line));
+    std::fflush(stdout);
+}
+
+// The child: opens the case's dialog on a main window with notes, sends itself SIGTERM twice once
+// it is up, answers the closing questions ("Yes" to the save offer saves to kSaveTo), says on
+// stdout what it met, and returns the event loop's exit code.
+int runScenario(QApplication &app)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QString scenario = qEnvironmentVariable(kScenario), saveTo = qEnvironmentVariable(kSaveTo);
+    auto *window = new MainWindow;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    QObject::connect(window, &MainWindow::unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    TerminationSignal termination;
+    Startup::closeOnSessionEnd(window, &termination);
+    window->editor()->textBox()->setPlainText("Footings for the Miller garage\nPour on Tuesday");
+    QPointer<QWidget> first, answered;
+    int waitedForFirst = 0;
+    bool signalled = false, saving = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!modal || modal == answered) {
+            return;
+        } else if (!std::exchange(signalled, true)) {
+            say(QString("opened ") + modal->metaObject()->className());
+            first = modal;
+            std::raise(SIGTERM);
+            std::raise(SIGTERM); // a second request adds nothing
+        } else if (modal == first && ++waitedForFirst < 50) {
+            return; // ample time to dismiss it; one still open is a question asked before the request
+        } else if (auto *files = qobject_cast<QFileDialog *>(modal); files && !saveTo.isEmpty()) {
+            if (!std::exchange(saving, true)) // tried until it takes: the dialog may still read its folder
+                say("saving");
+            if (QWidget *focused = QApplication::focusWidget()) // a focused name field stays as typed
+                focused->clearFocus();
+            files->selectFile(saveTo);
+            static_cast<QDialog *>(files)->accept();
+        } else if (answered = modal; box && (box->text() == kSaveOffer || box->text() == kExitQuestion)) {
+            say("asked " + box->text().section('\n', 0, 0));
+            box->button(box->text() == kSaveOffer && saveTo.isEmpty() ? Answer::No : Answer::Yes)->click();
+        } else { // anything else after the request should not have been shown
+            say("unexpected " + (box ? box->text() : QString(modal->metaObject()->className())));
+            if (auto *dialog = qobject_cast<QDialog *>(modal))
+                dialog->reject();
+        }
+    });
+    watch.start(10);
+    const QHash<QString, const char *> opener = {
+        {"yes/no question", "mnuxprToWrd"}, {"ok/cancel question", "MYTotalscmd_Print"},
+        {"export question", "MyGRIDcmd_xprt"}, {"save changes question", "mnuPopClse"}, {"closing question", "mnuExit"},
+        {"file dialog", "mnuRTFFLEOPN"}, {"font dialog", "mnuPopRTfntedt"}, {"colour dialog", "mnuPopRTcoloredit"},
+        {"print dialog", "mnuprinter"}};
+    QTimer::singleShot(0, window, [window, scenario, opener] {
+        if (scenario == "message box")
+            Messages::warnDataMissing(window->editor()); // owned by a page, as the calculators' are
+        else if (auto *button = window->findChild<QPushButton *>(opener.value(scenario)))
+            button->click();
+        else
+            window->menuAction(opener.value(scenario))->trigger();
+    });
+    QTimer::singleShot(60000, &app, [] {
+        say("timed out");
+        std::_Exit(3);
+    });
+    return app.exec();
+}
 
 } // namespace
 
@@ -50,203 +120,246 @@ class TestShutdown : public QObject
 {
     Q_OBJECT
 
-private:
-    // Types a price and picks a colour, so the store can be checked after a close attempt.
-    static void changeSomething(MainWindow &window)
-    {
-        window.priceList()->entryField(0)->setText(QStringLiteral("95"));
-        window.findChild<QRadioButton *>(QStringLiteral("Option1(3)"))->setChecked(true);
-    }
-
-    static void verifyStored()
-    {
-        QCOMPARE(SettingsStore::get("Prices", "Price(0)"), QStringLiteral("95"));
-        QCOMPARE(SettingsStore::get("Values", "Option1(3)"), QStringLiteral("True"));
-        QCOMPARE(SettingsStore::get("Values", "Option1(0)"), QStringLiteral("False"));
-    }
-
 private slots:
     void init() { QFile::remove(SettingsStore::filePath()); }
 
-    void exitQuestion_data()
+    // Prices and options are saved on every attempt, also one called off.
+    void closing_data()
     {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<QString>("question");
-        QTest::newRow("File > Exit") << "exit"
-                                     << "Do you really want to exit the application?";
-        QTest::newRow("close box") << "close"
-                                   << "Do you really want to close the form?";
-        QTest::newRow("termination") << "system"
-                                     << "Do you really want to exit the application?";
+        QTest::addColumn<QString>("how"); QTest::addColumn<bool>("notes"); QTest::addColumn<Answer>("answer");
+        QTest::addColumn<QString>("saveAs"); // the save dialog's answer; "" cancels
+        QTest::addColumn<QString>("written"); // "stays", or the program ends and "plain", "rtf" or "" is written
+        for (const char *how : {"File > Exit", "close box", "SIGTERM"}) {
+            QTest::addRow("%s, No", how) << how << false << Answer::No << "" << "stays";
+            QTest::addRow("%s, Yes", how) << how << false << Answer::Yes << "" << "";
+            QTest::addRow("%s, notes, No", how) << how << true << Answer::No << "" << "";
+            QTest::addRow("%s, notes, Cancel", how) << how << true << Answer::Cancel << "" << "stays";
+            QTest::addRow("%s, notes, Yes, .TXT", how) << how << true << Answer::Yes << "NOTES.TXT" << "plain";
+            QTest::addRow("%s, notes, Yes, .txt", how) << how << true << Answer::Yes << "notes.txt" << "plain";
+            QTest::addRow("%s, notes, Yes, .rtf", how) << how << true << Answer::Yes << "notes.rtf" << "rtf";
+            QTest::addRow("%s, notes, Yes, no extension", how) << how << true << Answer::Yes << "notes" << "rtf";
+            QTest::addRow("%s, notes, Yes, dialog cancelled", how) << how << true << Answer::Yes << "" << "stays";
+        }
     }
-
-    void exitQuestion()
+    void closing()
     {
-        QFETCH(QString, how);
-        QFETCH(QString, question);
-        MainWindow window;
-        window.show();
-        changeSomething(window);
+        QFETCH(QString, how); QFETCH(bool, notes); QFETCH(Answer, answer);
+        QFETCH(QString, saveAs); QFETCH(QString, written);
+        FakeDesktop desktop;
+        QTemporaryDir folder;
+        MainWindow window; window.show();
+        TerminationSignal termination;
+        Startup::closeOnSessionEnd(&window, &termination);
         QSignalSpy unloaded(&window, &MainWindow::unloaded);
-        auto close = [&] {
-            if (how == "exit")
-                window.menuAction(QStringLiteral("mnuExit"))->trigger();
-            else if (how == "close")
-                window.close();
-            else
-                window.closeWithReason(MainWindow::CloseReason::System);
-        };
-
-        auto no = TestSupport::answerNextMessageBox(QMessageBox::No);
-        close();
-        QVERIFY(no->shown);
-        QCOMPARE(no->text, question);
-        QCOMPARE(no->title, QStringLiteral("Mortarix (Masonry)"));
-        QCOMPARE(no->icon, QMessageBox::Question);
-        QCOMPARE(no->buttons, QMessageBox::Yes | QMessageBox::No);
-        QVERIFY(window.isVisible());
-        QCOMPARE(unloaded.count(), 0);
-        verifyStored(); // saved even though the close was cancelled
-
-        window.priceList()->entryField(0)->setText(QStringLiteral("96"));
-        auto yes = TestSupport::answerNextMessageBox(QMessageBox::Yes);
-        close();
-        QVERIFY(yes->shown);
-        QVERIFY(!window.isVisible());
-        QCOMPARE(unloaded.count(), 1);
-        QCOMPARE(SettingsStore::get("Prices", "Price(0)"), QStringLiteral("96"));
+        window.priceList()->entryField(0)->setText("95");
+        window.findChild<QRadioButton *>("Option1(3)")->setChecked(true);
+        auto *editor = window.findChild<QTextEdit *>("RichTextBox1");
+        editor->setFocus();
+        QTest::keyClicks(editor, notes ? "Pour footings at 8" : "");
+        QVERIFY(!window.page(MainWindow::kEditorPage)->isVisible());
+        desktop.saveAnswers.enqueue(saveAs.isEmpty() ? "" : folder.filePath(saveAs));
+        MessageAnswers answers({answer});
+        if (how == "File > Exit")
+            window.menuAction("mnuExit")->trigger();
+        else if (how == "close box")
+            window.close();
+        else
+            std::raise(SIGTERM);
+        const QString question = how == "close box" ? "Do you really want to close the form?" : kExitQuestion;
+        QCOMPARE(answers.waitFor(0), notes ? QString("Mortarix / Question / Yes|No|Cancel / " + kSaveOffer)
+                                           : QString("Mortarix (Masonry) / Question / Yes|No / " + question));
+        QTest::qWait(20);
+        QCOMPARE(answers.seen.size(), 1); // no exit question after the save question
+        QCOMPARE(window.isVisible(), written == "stays");
+        QCOMPARE(unloaded.count(), written == "stays" ? 0 : 1);
+        QCOMPARE(SettingsStore::get("Prices", "Price(0)") + SettingsStore::get("Values", "Option1(3)") +
+                     SettingsStore::get("Values", "Option1(0)"), "95TrueFalse");
+        QCOMPARE(editor->toPlainText(), notes ? "Pour footings at 8" : "");
+        QCOMPARE(desktop.saveSeen.size(), notes && answer == Answer::Yes ? 1 : 0);
+        if (!desktop.saveSeen.isEmpty()) {
+            QCOMPARE(desktop.saveSeen.first().filter, "Rich Text (*.rtf)|*.rtf|Text (*.txt)|*.txt");
+            QVERIFY(desktop.saveSeen.first().overwritePrompt && !desktop.saveSeen.first().fileMustExist);
+            QVERIFY(window.page(MainWindow::kEditorPage)->isVisibleTo(&window));
+        }
+        const QStringList files = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(files, written == "plain" || written == "rtf" ? QStringList{saveAs} : QStringList{});
+        QFile file(folder.filePath(saveAs));
+        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        if (written == "plain")
+            QCOMPARE(bytes, "Pour footings at 8");
+        else if (written == "rtf")
+            QVERIFY2(bytes.startsWith("{\\rtf") && bytes.contains("Pour footings at 8"), bytes.constData());
     }
-
+    // A save that fails says why and keeps the program and the notes; the user can then save
+    // elsewhere and leave. The save proposes the name of the document last opened.
+    void failedExitSaveKeepsTheProgram()
+    {
+        FakeDesktop desktop;
+        QTemporaryDir folder;
+        QFile opened(folder.filePath("job.rtf"));
+        QVERIFY(opened.open(QIODevice::WriteOnly) && opened.write("{\\rtf1 Job 14 notes}") > 0);
+        opened.close();
+        MainWindow window; window.show();
+        QSignalSpy unloaded(&window, &MainWindow::unloaded);
+        desktop.openAnswers.enqueue(opened.fileName());
+        window.menuAction("mnuRTFFLEOPN")->trigger();
+        QCOMPARE(window.findChild<QLabel *>("Label2(64)")->text(), opened.fileName());
+        desktop.commonDialog().fileName = "something else.rtf";
+        const QString target = folder.filePath("a folder.rtf");
+        QVERIFY(QDir().mkpath(target));
+        desktop.saveAnswers.enqueue(target);
+        MessageAnswers answers({Answer::Yes, Answer::Ok});
+        window.close();
+        QCOMPARE(desktop.saveSeen.value(0).fileName, opened.fileName());
+        QCOMPARE(answers.waitFor(0), "Mortarix / Question / Yes|No|Cancel / " + kSaveOffer);
+        QVERIFY2(answers.waitFor(1).startsWith("Mortarix / Warning / Ok / The File Could Not Be Saved.\n\n" + target +
+                                               "\n"),
+                 qPrintable(answers.waitFor(1)));
+        QVERIFY(window.isVisible() && unloaded.isEmpty());
+        QCOMPARE(window.editor()->textBox()->toPlainText(), "Job 14 notes");
+        desktop.saveAnswers.enqueue(folder.filePath("notes.txt"));
+        MessageAnswers again({Answer::Yes});
+        window.close();
+        QCOMPARE(again.seen.size(), 1);
+        QVERIFY(!window.isVisible() && unloaded.count() == 1);
+        QFile saved(folder.filePath("notes.txt"));
+        QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll() == "Job 14 notes");
+    }
     void escapeDoesNotAnswerAYesNoQuestion()
     {
-        MainWindow window;
-        window.show();
-        bool stillOpenAfterEscape = false;
-        bool stillOpenAfterCloseBox = false;
+        MainWindow window; window.show();
+        QList<bool> open;
         auto watch = TestSupport::onNextModalWidget([&](QWidget *w) {
-            auto *box = qobject_cast<QMessageBox *>(w);
-            QVERIFY(box);
-            QTest::keyClick(box, Qt::Key_Escape);
-            stillOpenAfterEscape = box->isVisible();
-            box->close();
-            stillOpenAfterCloseBox = box->isVisible();
-            box->button(QMessageBox::No)->click();
+            QTest::keyClick(w, Qt::Key_Escape);
+            open << w->isVisible();
+            w->close();
+            open << w->isVisible();
+            qobject_cast<QMessageBox *>(w)->button(Answer::No)->click();
         });
         QVERIFY(!window.closeWithReason(MainWindow::CloseReason::Program));
-        QVERIFY(stillOpenAfterEscape);
-        QVERIFY(stillOpenAfterCloseBox);
+        QCOMPARE(open, QList({true, true}));
         QVERIFY(window.isVisible());
     }
-
     void everyOpenWindowClosesInOpeningOrder()
     {
-        MainWindow window;
-        window.show();
+        MainWindow window; window.show();
         QStringList closed;
-        QList<QWidget *> others;
         for (const char *name : {"frmCalendar", "frmReadme", "frmMYSQFTCoverage"}) {
             auto *dialog = new QDialog(&window);
-            dialog->setObjectName(QLatin1String(name));
-            dialog->setAttribute(Qt::WA_DeleteOnClose, false);
-            QObject::connect(dialog, &QDialog::finished, &window,
-                             [&closed, dialog] { closed << dialog->objectName(); });
+            dialog->setObjectName(name);
+            connect(dialog, &QDialog::finished, &window, [&closed, dialog] { closed << dialog->objectName(); });
             dialog->show();
-            others << dialog;
         }
         QCOMPARE(window.openWindows()->windows().size(), 4);
-        auto yes = TestSupport::answerNextMessageBox(QMessageBox::Yes);
+        MessageAnswers yes({Answer::Yes});
         window.close();
-        QVERIFY(yes->shown);
-        for (QWidget *other : others)
-            QVERIFY2(!other->isVisible(), qPrintable(other->objectName()));
         QCOMPARE(closed, (QStringList{"frmCalendar", "frmReadme", "frmMYSQFTCoverage"}));
+        for (QDialog *dialog : window.findChildren<QDialog *>())
+            QVERIFY2(!dialog->isVisible(), qPrintable(dialog->objectName()));
     }
-
-    void terminationSignalClosesThroughTheSteps()
-    {
-        MainWindow window;
-        window.show();
-        changeSomething(window);
-        TerminationSignal termination;
-        QVERIFY(termination.isActive());
-        Startup::closeOnSessionEnd(&window, &termination);
-
-        auto no = TestSupport::answerNextMessageBox(QMessageBox::No);
-        std::raise(SIGTERM);
-        QTRY_VERIFY(no->shown);
-        QCOMPARE(no->text, QStringLiteral("Do you really want to exit the application?"));
-        QVERIFY(window.isVisible());
-        verifyStored();
-
-        auto yes = TestSupport::answerNextMessageBox(QMessageBox::Yes);
-        std::raise(SIGTERM);
-        QTRY_VERIFY(yes->shown);
-        QTRY_VERIFY(!window.isVisible());
-    }
-
-    void trayHidesAndRestores()
+    // Hidden to the tray and back by a double click (a right click only brings a shown window
+    // forward); the icon stays, so the window stays reachable, until the program ends.
+    void tray()
     {
         MainWindow window;
         auto *tray = new FakeTray(true);
         window.setTray(tray);
         window.show();
-        window.priceList()->entryField(2)->setText(QStringLiteral("1.25"));
-        window.menuAction(QStringLiteral("mnuminimize"))->trigger();
-        QVERIFY(!window.isVisible());
-        QVERIFY(tray->isIconShown());
-        QCOMPARE(tray->lastTip, QStringLiteral("Mortarix (Masonry)"));
-        window.menuAction(QStringLiteral("mnuminimize"))->trigger();
-        QVERIFY(tray->isIconShown());
-
+        window.priceList()->entryField(2)->setText("1.25");
+        window.menuAction("mnuminimize")->trigger();
+        QVERIFY(!window.isVisible() && tray->isIconShown());
+        QCOMPARE(tray->lastTip, "Mortarix (Masonry)");
+        window.menuAction("mnuminimize")->trigger();
         emit tray->rightClicked();
-        QVERIFY(!window.isVisible()); // a right click only brings a shown window forward
+        QVERIFY(!window.isVisible() && tray->isIconShown());
         emit tray->doubleClicked();
-        QVERIFY(window.isVisible());
-        QVERIFY(!window.isMinimized());
-        QVERIFY(tray->isIconShown()); // the icon stays until the program ends
-        QCOMPARE(window.priceList()->entry(2), QStringLiteral("1.25"));
-
-        auto yes = TestSupport::answerNextMessageBox(QMessageBox::Yes);
-        window.close();
-        QVERIFY(yes->shown);
-        QVERIFY(!tray->isIconShown());
-    }
-
-    void hiddenWindowKeepsItsIconWhenTheCloseIsRefused()
-    {
-        MainWindow window;
-        auto *tray = new FakeTray(true);
-        window.setTray(tray);
-        window.show();
+        QVERIFY(window.isVisible() && !window.isMinimized() && tray->isIconShown());
+        QCOMPARE(window.priceList()->entry(2), "1.25");
         window.minimizeToTray();
-        auto no = TestSupport::answerNextMessageBox(QMessageBox::No);
+        MessageAnswers answers({Answer::No, Answer::Yes});
         QVERIFY(!window.closeWithReason(MainWindow::CloseReason::System));
-        QVERIFY(no->shown);
-        QVERIFY(tray->isIconShown()); // still reachable
-    }
+        QVERIFY(tray->isIconShown());
+        window.close();
+        QCOMPARE(answers.seen.size(), 2);
+        QVERIFY(!tray->isIconShown());
 
-    void withoutTrayTheWindowIsMinimised()
-    {
-        MainWindow window;
-        auto *tray = new FakeTray(false);
-        window.setTray(tray);
-        window.show();
-        window.menuAction(QStringLiteral("mnuminimize"))->trigger();
-        QCOMPARE(tray->adds, 0);
-        QVERIFY(window.isVisible());
-        QVERIFY(window.isMinimized());
+        MainWindow without;
+        auto *none = new FakeTray(false);
+        without.setTray(none);
+        without.show();
+        without.menuAction("mnuminimize")->trigger();
+        QVERIFY(none->adds == 0 && without.isVisible() && without.isMinimized());
+        SystemTray system;
+        system.addIcon(QIcon(), "Mortarix (Masonry)");
+        system.addIcon(QIcon(), "Mortarix (Masonry)");
+        QCOMPARE(system.findChildren<QSystemTrayIcon *>().size(), 1);
+        system.removeIcon();
+        QVERIFY(!system.isIconShown());
     }
-
-    void systemTrayAddsOneIcon()
+    // The dialog is dismissed, only the closing steps ask, once each, and the program ends with
+    // status 0, having written nothing but the settings and, when confirmed, the notes, whole.
+    void endWithDialogOpen_data()
     {
-        SystemTray tray;
-        tray.addIcon(QIcon(), QStringLiteral("Mortarix (Masonry)"));
-        tray.addIcon(QIcon(), QStringLiteral("Mortarix (Masonry)"));
-        QCOMPARE(tray.findChildren<QSystemTrayIcon *>().size(), 1);
-        tray.removeIcon();
-        QVERIFY(!tray.isIconShown());
+        QTest::addColumn<QString>("scenario"); QTest::addColumn<QString>("opened"); QTest::addColumn<bool>("saveNotes");
+        for (const char *box : {"message box", "yes/no question", "ok/cancel question", "export question",
+                                "save changes question", "closing question"})
+            QTest::newRow(box) << box << "QMessageBox" << false;
+        for (const auto &[dialog, opened] : {std::pair{"file dialog", "QFileDialog"}, {"font dialog", "QFontDialog"},
+                                             {"colour dialog", "QColorDialog"}, {"print dialog", "QPrintDialog"}})
+            QTest::newRow(dialog) << dialog << opened << false;
+        QTest::newRow("yes/no question, notes saved") << "yes/no question" << "QMessageBox" << true;
+        QTest::newRow("save changes question, notes saved") << "save changes question" << "QMessageBox" << true;
+    }
+    void endWithDialogOpen()
+    {
+        QFETCH(QString, scenario); QFETCH(QString, opened); QFETCH(bool, saveNotes);
+        QTemporaryDir home;
+        QVERIFY(QDir(home.path()).mkpath("notes") && QDir(home.path()).mkpath("runtime"));
+        QFile::setPermissions(home.filePath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", home.path());
+        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        environment.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert(kScenario, scenario);
+        if (saveNotes)
+            environment.insert(kSaveTo, home.filePath("notes/Miller.rtf"));
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(120000));
+        const QString output = QString::fromLocal8Bit(child.readAllStandardOutput());
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 qPrintable(QString("exit %1\n%2\n%3").arg(child.exitCode())
+                                .arg(output, QString::fromLocal8Bit(child.readAllStandardError().right(3000)))));
+        QCOMPARE(output, "opened " + opened + "\nasked You Have An Open File Or Text In The Text Editor,\n" +
+                             (saveNotes ? "saving\n" : ""));
+        QStringList written;
+        for (QDirIterator it(home.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+            written << QDir(home.path()).relativeFilePath(it.next());
+        written.removeIf([](const QString &file) { return QRegularExpression("^(config|runtime|\\.cache)/").match(file)
+                                                                  .hasMatch(); });
+        QCOMPARE(written, saveNotes ? QStringList{"notes/Miller.rtf"} : QStringList{});
+        QFile saved(home.filePath("notes/Miller.rtf"));
+        const QByteArray rtf = saved.open(QIODevice::ReadOnly) ? saved.readAll() : QByteArray();
+        QVERIFY2(!saveNotes || (rtf.startsWith("{\\rtf1") && rtf.trimmed().endsWith('}') &&
+                                rtf.contains("Footings for the Miller garage") && rtf.contains("Pour on Tuesday")),
+                 rtf.constData());
     }
 };
 
-MORTARIX_TEST_MAIN(TestShutdown)
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsSet(kScenario)) {
+        QApplication app(argc, argv);
+        return runScenario(app);
+    }
+    TestSupport::isolateEnvironment();
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestShutdown test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_shutdown.moc"

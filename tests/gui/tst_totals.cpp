@@ -1,298 +1,494 @@
-// The totals grid and the price list, driven through the main window.
+// The totals grid, the price list, and the grid printed (read back with pdftotext) and exported as a
+// workbook (read back with libzip) through libraries opened on first use.
+#include "support/FakeDesktop.h"
 #include "support/TestSupport.h"
 
+#include "core/ExportFile.h"
+#include "core/ExportLibraries.h"
+#include "core/NumberFormat.h"
+#include "core/OnDemandLibrary.h"
 #include "shell/MainWindow.h"
 #include "shell/StoredControls.h"
 #include "totals/PriceListPage.h"
 #include "totals/TotalsGrid.h"
-#include "core/NumberFormat.h"
 
-#include <QAction>
-#include <QClipboard>
-#include <QDir>
-#include <QFile>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
+#include <QPrinter>
+#include <QtWidgets>
+
+#include <xlsxwriter.h>
+#include <zip.h>
+
+using TestSupport::MessageAnswers;
+using Answer = QMessageBox::StandardButton;
+
+namespace {
+
+// Posts as "Send " makes them, "row:labour:material", then perhaps a click of the Totals button.
+void post(MainWindow &window, const QStringList &posts, bool clickTotals = true)
+{
+    for (const QString &p : posts) {
+        window.totalsGrid()->setCell(p.section(':', 0, 0).toInt(), TotalsGrid::kLabourColumn, p.section(':', 1, 1));
+        window.totalsGrid()->setCell(p.section(':', 0, 0).toInt(), TotalsGrid::kMaterialColumn, p.section(':', 2));
+    }
+    if (clickTotals)
+        QTest::mouseClick(window.pageButton(MainWindow::kTotalsPage), Qt::LeftButton);
+}
+
+// The cells "row,column" (a whole row: "row") as the grid shows them, joined by " | ".
+QString cells(const TotalsGrid *grid, const QString &where)
+{
+    QStringList texts;
+    for (const QString &at : where.split(' ')) {
+        const int first = at.section(',', 1).toInt(), last = at.contains(',') ? first : 3;
+        for (int c = first; c <= last; ++c)
+            texts << grid->cell(at.section(',', 0, 0).toInt(), c);
+    }
+    return texts.join(" | ");
+}
+
+QPushButton *button(MainWindow &window, const char *name) { return window.findChild<QPushButton *>(name); }
+QStringList filesIn(const QString &folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
+
+QString pdfToText(const QString &path, const char *how)
+{
+    QProcess process;
+    process.start("pdftotext", {how, path, "-"});
+    return process.waitForFinished(30000) ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
+}
+
+// A printed word's box, in points from the page's top-left corner.
+QRectF wordBox(const QString &bboxHtml, const QString &text)
+{
+    static const QRegularExpression word(
+        R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
+    for (auto it = word.globalMatch(bboxHtml); it.hasNext();) {
+        if (const auto m = it.next(); m.captured(5) == text)
+            return QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                          QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+    }
+    return {};
+}
+
+// A sheet as a spreadsheet reads it: "B7" -> "100" a number in the accounting format, "'Block"
+// text; "?" marks a format the cell should not have. And the width of each column.
+struct Workbook
+{
+    QStringList sheets;
+    QMap<QString, QString> cells;
+    QMap<int, double> widths;
+};
+
+Workbook readWorkbook(const QString &path)
+{
+    static const QString accounting = R"(_("$"* #,##0.00_);_("$"* \(#,##0.00\);_("$"* "-"??_);_(@_))";
+    Workbook book;
+    int error = 0;
+    zip_t *archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
+    QStringList shared;
+    QMap<int, QString> formats{{44, accounting}};
+    QList<int> styleFormats;
+    bool inCellXfs = false;
+    for (const char *part : {"xl/workbook.xml", "xl/sharedStrings.xml", "xl/styles.xml", "xl/worksheets/sheet1.xml"}) {
+        zip_stat_t stat;
+        zip_file_t *file = archive && !zip_stat(archive, part, 0, &stat) ? zip_fopen(archive, part, 0) : nullptr;
+        QByteArray data(file ? qsizetype(stat.size) : 0, '\0');
+        if (file && zip_fread(file, data.data(), stat.size) == zip_int64_t(stat.size))
+            zip_fclose(file);
+        for (QXmlStreamReader xml(data); !xml.atEnd();) {
+            xml.readNext();
+            const auto at = [&xml](const char *name) { return xml.attributes().value(QLatin1String(name)).toString(); };
+            inCellXfs = xml.name() == u"cellXfs" ? xml.isStartElement() : inCellXfs;
+            if (!xml.isStartElement())
+                continue;
+            if (xml.name() == u"sheet")
+                book.sheets << at("name");
+            else if (xml.name() == u"si")
+                shared << QString();
+            else if (xml.name() == u"t" && !shared.isEmpty())
+                shared.last() += xml.readElementText();
+            else if (xml.name() == u"numFmt")
+                formats.insert(at("numFmtId").toInt(), at("formatCode"));
+            else if (inCellXfs && xml.name() == u"xf")
+                styleFormats << at("numFmtId").toInt();
+            for (int column = at("min").toInt(); xml.name() == u"col" && column <= at("max").toInt(); ++column)
+                book.widths.insert(column, at("width").toDouble());
+            if (xml.name() != u"c")
+                continue;
+            const QString ref = at("r"), type = at("t"), format = formats.value(styleFormats.value(at("s").toInt()));
+            QString value;
+            while (xml.readNextStartElement())
+                value = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (type.isEmpty() || type == "n")
+                book.cells[ref] = QString::number(value.toDouble(), 'g', 15) + (format == accounting ? "" : "?");
+            else
+                book.cells[ref] = "'" + (type == "s" ? shared.value(value.toInt()) : value)
+                                  + (format.size() ? "?" : "");
+        }
+    }
+    if (archive)
+        zip_discard(archive);
+    return book;
+}
+
+} // namespace
 
 class TestTotals : public QObject
 {
     Q_OBJECT
 
-private:
-    static void clickTotals(MainWindow &window) { QTest::mouseClick(window.pageButton(8), Qt::LeftButton); }
-
-    static QStringList row(const TotalsGrid *grid, int r)
-    {
-        QStringList cells;
-        for (int c = 0; c < TotalsGrid::kColumns; ++c)
-            cells << grid->cell(r, c);
-        return cells;
-    }
-
 private slots:
     void init() { QFile::remove(SettingsStore::filePath()); }
-
     void freshGrid()
     {
         MainWindow window;
-        TotalsGrid *grid = window.findChild<TotalsGrid *>(QStringLiteral("MY_Grid"));
-        QVERIFY(grid);
-        QCOMPARE(grid->rowCount(), 18);
-        QCOMPARE(grid->columnCount(), 4);
-        QCOMPARE(row(grid, 0), (QStringList{"", "Labor Cost", "Material Cost", "Total"}));
-        const QStringList captions = {"Footings",    "Piers", "Rebar",        "Flatwork",
-                                      "Welded Wire", "Block", "Poured Walls", "Brick"};
-        for (int r = 1; r <= 8; ++r)
-            QCOMPARE(row(grid, r), (QStringList{captions.at(r - 1), "$0.00", "$0.00", "$0.00"}));
-        for (int r = 9; r <= 13; ++r)
-            QCOMPARE(row(grid, r), (QStringList{"", "", "", ""}));
-        QCOMPARE(row(grid, 14), (QStringList{"Sub Total", "", "", ""}));
-        QCOMPARE(row(grid, 17), (QStringList{"Grand Total", "", "", ""}));
-        QCOMPARE(grid->columnWidth(0), 100);
-        QCOMPARE(grid->columnWidth(2), 120);
+        TotalsGrid *grid = window.findChild<TotalsGrid *>("MY_Grid");
+        QVERIFY(grid && grid->rowCount() == 18 && grid->columnCount() == 4);
+        QCOMPARE(cells(grid, "0 1 2 8 9 13 14 15 17"),
+                 " | Labor Cost | Material Cost | Total | Footings | $0.00 | $0.00 | $0.00 | Piers | $0.00 | $0.00 | "
+                 "$0.00 | Brick | $0.00 | $0.00 | $0.00 |  |  |  |  |  |  |  |  | Sub Total |  |  |  |  |  |  |  | "
+                 "Grand Total |  |  | ");
+        QCOMPARE(cells(grid, "3,0 4,0 5,0 6,0 7,0 7,3"),
+                 "Rebar | Flatwork | Welded Wire | Block | Poured Walls | $0.00");
+        QCOMPARE(QList({grid->columnWidth(0), grid->columnWidth(2)}), QList({100, 120}));
+        QString hint;
+        for (QLabel *label : window.findChildren<QLabel *>())
+            hint += label->buddy() == button(window, "MyGRIDcmd_xprt") ? label->text() : "";
+        hint = button(window, "MyGRIDcmd_xprt")->text() + "|" + hint + "|" +
+               button(window, "MYTotalscmd_Print")->text();
+        QCOMPARE(hint, "Export Grid . . |Export This Grid To Excel|Print Grid . .");
     }
-
+    // Summed exact to the cent; text that is no amount counts as nothing and is left as it stands.
     void recalculation_data()
     {
-        QTest::addColumn<int>("gridRow");
-        QTest::addColumn<QString>("labour");
-        QTest::addColumn<QString>("material");
-        QTest::addColumn<QStringList>("rowAfter");
-        QTest::addColumn<QString>("labourSubTotal");
-        QTest::addColumn<QString>("materialSubTotal");
-        QTest::addColumn<QString>("grandTotal");
-        QTest::newRow("block example")
-            << 6 << "100"
-            << "$1,234.50" << QStringList{"Block", "$100.00", "$1234.50", "$1,334.50"} << "$100.00"
-            << "$1,234.50"
-            << "$1,334.50";
-        // Summed exactly: a contractor's total is never a cent off.
-        QTest::newRow("large amount exact")
-            << 7 << "$0.00"
-            << "1234567.89" << QStringList{"Poured Walls", "$0.00", "$1234567.89", "$1,234,567.89"} << "$0.00"
-            << "$1,234,567.89"
-            << "$1,234,567.89";
-        QTest::newRow("cents add up")
-            << 1 << "$0.10"
-            << "$0.20" << QStringList{"Footings", "$0.10", "$0.20", "$0.30"} << "$0.10"
-            << "$0.20"
-            << "$0.30";
-        // Text that is no amount counts as nothing and is left as it stands.
-        QTest::newRow("not a number")
-            << 8 << "abc"
-            << "$12.00" << QStringList{"Brick", "abc", "$12.00", "$12.00"} << "$0.00"
-            << "$12.00"
-            << "$12.00";
-        QTest::newRow("empty labour") << 2 << ""
-                                      << "$5.00" << QStringList{"Piers", "", "$5.00", "$5.00"} << "$0.00"
-                                      << "$5.00"
-                                      << "$5.00";
-        QTest::newRow("parenthesised negative")
-            << 3 << "($5.00)"
-            << "$7.50" << QStringList{"Rebar", "-$5.00", "$7.50", "$2.50"} << "($5.00)"
-            << "$7.50"
-            << "$2.50";
+        QTest::addColumn<QString>("posted");
+        QTest::addColumn<QString>("after"); // the row, the labour and material sub totals, the grand total
+        QTest::newRow("block example") << "6:100:$1,234.50"
+                                       << "Block | $100.00 | $1234.50 | $1,334.50 | $100.00 | $1,234.50 | $1,334.50";
+        QTest::newRow("not a number") << "8:abc:$12.00" << "Brick | abc | $12.00 | $12.00 | $0.00 | $12.00 | $12.00";
+        QTest::newRow("empty labour") << "2::$5.00" << "Piers |  | $5.00 | $5.00 | $0.00 | $5.00 | $5.00";
+        QTest::newRow("parenthesised negative") << "3:($5.00):$7.50"
+                                                << "Rebar | -$5.00 | $7.50 | $2.50 | ($5.00) | $7.50 | $2.50";
+        // Each sub total rounds to a cent when shown; the grand total adds what is shown.
+        QTest::newRow("shown sub totals add up") << "1:0.005:0.005" << "$0.01 | $0.01 | $0.02";
     }
-
     void recalculation()
     {
-        QFETCH(int, gridRow);
-        QFETCH(QString, labour);
-        QFETCH(QString, material);
-        QFETCH(QStringList, rowAfter);
-        QFETCH(QString, labourSubTotal);
-        QFETCH(QString, materialSubTotal);
-        QFETCH(QString, grandTotal);
-        MainWindow window;
-        window.show();
-        TotalsGrid *grid = window.totalsGrid();
-        grid->setCell(gridRow, 1, labour);
-        grid->setCell(gridRow, 2, material);
-        // Posting alone changes no total.
-        QCOMPARE(grid->cell(gridRow, 3), QStringLiteral("$0.00"));
-        QCOMPARE(grid->cell(14, 1), QString());
-
-        clickTotals(window);
-        QCOMPARE(row(grid, gridRow), rowAfter);
-        QCOMPARE(grid->cell(14, 1), labourSubTotal);
-        QCOMPARE(grid->cell(14, 2), materialSubTotal);
-        QCOMPARE(grid->cell(17, 2), grandTotal);
-        for (const auto &[r, c] : {std::pair{14, 3}, {17, 1}, {17, 3}})
-            QCOMPARE(grid->cell(r, c), QString());
+        QFETCH(QString, posted); QFETCH(QString, after);
+        MainWindow window; window.show();
+        post(window, {posted}, false);
+        const QString row = posted.section(':', 0, 0);
+        QCOMPARE(cells(window.totalsGrid(), row + ",3 14,1"), "$0.00 | "); // posting alone changes no total
+        post(window, {});
+        QCOMPARE(cells(window.totalsGrid(), (after.count('|') > 2 ? row + " " : QString()) + "14,1 14,2 17,2"), after);
+        QCOMPARE(cells(window.totalsGrid(), "14,3 17,1 17,3"), " |  | ");
     }
-
-    void clickOnGridTurnsTotalsIntoGridForm()
+    // A click on the grid turns the totals into the grid's form; the grid remembers what it read and
+    // wrote, and neither a new amount nor a new locale may find a stale answer.
+    void gridFormAndRepeatedSwitches()
     {
-        MainWindow window;
-        window.show();
+        MainWindow window; window.show();
         TotalsGrid *grid = window.totalsGrid();
-        grid->setCell(6, 1, "100");
-        grid->setCell(6, 2, "$1,234.50");
-        clickTotals(window);
-        QCOMPARE(grid->cell(6, 3), QStringLiteral("$1,334.50"));
-        const QRect cellRect = grid->visualItemRect(grid->item(6, 2));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellRect.center());
-        QCOMPARE(grid->cell(6, 3), QStringLiteral("$1334.50"));
-        QCOMPARE(grid->cell(14, 2), QStringLiteral("$1234.50"));
-        QCOMPARE(grid->cell(17, 2), QStringLiteral("$1334.50"));
-        QCOMPARE(grid->cell(14, 0), QStringLiteral("Sub Total"));
-    }
-
-    // The grid remembers what it read and wrote; neither a new amount nor a new locale may find a
-    // stale answer.
-    void repeatedSwitchesFollowNewAmountsAndLocale()
-    {
-        MainWindow window;
-        window.show();
-        TotalsGrid *grid = window.totalsGrid();
-        grid->setCell(6, 1, "100");
-        grid->setCell(6, 2, "$1,234.50");
-        for (int i = 0; i < 3; ++i)
-            clickTotals(window);
-        QCOMPARE(grid->cell(17, 2), QStringLiteral("$1,334.50"));
-        grid->setCell(6, 1, "200");
-        clickTotals(window);
-        QCOMPARE(grid->cell(6, 3), QStringLiteral("$1,434.50"));
-        QCOMPARE(grid->cell(17, 2), QStringLiteral("$1,434.50"));
-
+        post(window, {"6:100:$1,234.50"});
+        post(window, {});
+        QCOMPARE(cells(grid, "6,3 17,2"), "$1,334.50 | $1,334.50");
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(6, 2)).center());
+        QCOMPARE(cells(grid, "6,3 14,2 17,2 14,0"), "$1334.50 | $1234.50 | $1334.50 | Sub Total");
+        post(window, {"6:200:$1,234.50"});
+        QCOMPARE(cells(grid, "6,3 17,2"), "$1,434.50 | $1,434.50");
         const QLocale before;
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        grid->setCell(6, 1, "200");
-        grid->setCell(6, 2, "1234,5");
-        clickTotals(window);
+        post(window, {"6:200:1234,5"});
         const QString german = Numbers::formatCurrency(Numbers::Currency::fromTicks(14345000));
         QLocale::setDefault(before);
-        QVERIFY(german != QStringLiteral("$1,434.50"));
-        QCOMPARE(grid->cell(6, 3), german);
-        QCOMPARE(grid->cell(17, 2), german);
+        QVERIFY(german != "$1,434.50");
+        QCOMPARE(cells(grid, "6,3 17,2"), german + " | " + german);
     }
-
-    void grandTotalAddsTheSubTotalsAsShown()
+    void copyGrid()
     {
-        MainWindow window;
-        window.show();
-        TotalsGrid *grid = window.totalsGrid();
-        // Each sub total rounds to a cent when shown; the grand total adds what is shown.
-        grid->setCell(1, 1, "0.005");
-        grid->setCell(1, 2, "0.005");
-        clickTotals(window);
-        QCOMPARE(grid->cell(14, 1), QStringLiteral("$0.01"));
-        QCOMPARE(grid->cell(14, 2), QStringLiteral("$0.01"));
-        QCOMPARE(grid->cell(17, 2), QStringLiteral("$0.02"));
-    }
-
-    void selectAllThenCopyGrid()
-    {
-        MainWindow window;
-        window.show();
+        MainWindow window; window.show();
+        window.totalsGrid()->setRangeSelected(QTableWidgetSelectionRange(1, 0, 2, 1), true);
+        QCOMPARE(window.totalsGrid()->clipText(), "Footings\t$0.00\nPiers\t$0.00");
         window.totalsGrid()->setCell(6, 1, "100");
-        clickTotals(window);
-        QMenu *menu = window.popupMenu(QStringLiteral("mnugridEdit"));
-        menu->findChild<QAction *>(QStringLiteral("mnugridselect"))->trigger();
-        menu->findChild<QAction *>(QStringLiteral("mnugridcopy"))->trigger();
-        const QStringList lines = QApplication::clipboard()->text().split(QLatin1Char('\n'));
+        post(window, {});
+        window.findChild<QAction *>("mnugridselect")->trigger();
+        window.findChild<QAction *>("mnugridcopy")->trigger();
+        const QStringList lines = QApplication::clipboard()->text().split('\n');
         QCOMPARE(lines.size(), 18);
-        QCOMPARE(lines.at(0), QStringLiteral("\tLabor Cost\tMaterial Cost\tTotal"));
-        QCOMPARE(lines.at(6), QStringLiteral("Block\t$100.00\t$0.00\t$100.00"));
-        QCOMPARE(lines.at(14), QStringLiteral("Sub Total\t$100.00\t$0.00\t"));
-        QCOMPARE(lines.at(17), QStringLiteral("Grand Total\t\t$100.00\t"));
+        QCOMPARE(QStringList({lines.value(0), lines.value(6), lines.value(14), lines.value(17)}),
+                 QStringList({"\tLabor Cost\tMaterial Cost\tTotal", "Block\t$100.00\t$0.00\t$100.00",
+                              "Sub Total\t$100.00\t$0.00\t", "Grand Total\t\t$100.00\t"}));
     }
-
-    void copyOfAPartialSelection()
-    {
-        MainWindow window;
-        TotalsGrid *grid = window.totalsGrid();
-        grid->setRangeSelected(QTableWidgetSelectionRange(1, 0, 2, 1), true);
-        QCOMPARE(grid->clipText(), QStringLiteral("Footings\t$0.00\nPiers\t$0.00"));
-    }
-
-    void priceListOpensAndClosesAndSaves()
+    void priceList()
     {
         {
-            MainWindow window;
-            window.show();
+            MainWindow window; window.show();
+            window.menuAction("mnuPrceList")->trigger();
             QGroupBox *page = window.page(MainWindow::kPriceListPage);
-            QVERIFY(!page->isVisible());
-            window.menuAction(QStringLiteral("mnuPrceList"))->trigger();
             QVERIFY(page->isVisible());
-            QCOMPARE(page->title(), QStringLiteral("Price List"));
-            QCOMPARE(window.statusText(MainWindow::StatusPanel::Page), QStringLiteral("Price List"));
-
-            for (int i = 0; i < PriceListPage::kEntryCount; ++i) {
-                auto *entry = window.findChild<QLineEdit *>(QStringLiteral("text1(%1)").arg(i));
-                QVERIFY(entry);
-                QCOMPARE(entry->text(), QString()); // first run: empty, not zero
-                QCOMPARE(entry->maxLength(), 4);
+            QCOMPARE(page->title() + "|" + window.statusText(MainWindow::StatusPanel::Page), "Price List|Price List");
+            QStringList captions;
+            for (int i = 21; i <= 25; ++i)
+                captions << window.findChild<QGroupBox *>(QString("myframe(%1)").arg(i))->title();
+            for (int i = 0; i < PriceListPage::kEntryCount; ++i) // first run: empty, not zero
+                QVERIFY(window.priceList()->entry(i).isEmpty() && window.priceList()->entryField(i)->maxLength() == 4);
+            for (int i : {0, 1, 2, 3, 5, 8}) {
+                for (QLabel *label : page->findChildren<QLabel *>())
+                    captions << (label->buddy() == window.priceList()->entryField(i) ? label->text() : "");
             }
-            auto *concrete = window.findChild<QLineEdit *>(QStringLiteral("text1(0)"));
-            QTest::keyClicks(concrete, "95");
-            auto *rebar = window.findChild<QLineEdit *>(QStringLiteral("text1(10)"));
-            QTest::keyClicks(rebar, "12345");
-            QCOMPARE(rebar->text(), QStringLiteral("1234")); // a fifth character is refused
-
-            auto seen = TestSupport::answerNextMessageBox(QMessageBox::Ok);
-            QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("MyPriceListcmd_Save")),
-                              Qt::LeftButton);
-            QVERIFY(seen->shown);
-            QCOMPARE(seen->text, QStringLiteral("Your Data Has Been Saved To A File."));
-            QCOMPARE(seen->title, QStringLiteral("Mortarix"));
-            QCOMPARE(seen->icon, QMessageBox::Information);
-            QCOMPARE(SettingsStore::get("Prices", "Price(0)"), QStringLiteral("95"));
-            QCOMPARE(SettingsStore::get("Prices", "Price(3)", "absent"),
-                     QString()); // empty entries stored empty
-
-            // A page button worked with the mouse takes the price list away.
-            QTest::mouseClick(window.pageButton(0), Qt::LeftButton);
-            QVERIFY(!page->isVisible());
+            captions.removeAll("");
+            const QString rebar = captions.takeLast();
+            QVERIFY2(rebar.startsWith("3/4\"") && rebar.endsWith("L.F."), qPrintable(rebar));
+            QCOMPARE(captions.join('|'), " Concrete Cost |Local Block Cost|Welded Wire Cost|Rebar Cost|Brick Cost|"
+                                         "Enter Cost Per Cubic Yard|Enter Cost 8 x 12 x 16  ea.|"
+                                         "Enter Cost 8 x 8 x 16   ea.|Enter Cost 500 ' Roll   ea.|"
+                                         "Enter Cost 100 ' Roll   ea.");
+            for (const auto &[entry, typed] : {std::pair{0, "95"}, {10, "12345"}, {3, "1,25"}, {5, ".45"}})
+                QTest::keyClicks(window.priceList()->entryField(entry), typed);
+            MessageAnswers saved({Answer::Ok});
+            QTest::mouseClick(button(window, "MyPriceListcmd_Save"), Qt::LeftButton);
+            QCOMPARE(saved.waitFor(0), "Mortarix / Information / Ok / Your Data Has Been Saved To A File.");
+            QCOMPARE(SettingsStore::get("Prices", "Price(0)") + SettingsStore::get("Prices", "Price(1)", "-"), "95");
         }
-        MainWindow next;
-        QCOMPARE(next.priceList()->entry(0), QStringLiteral("95"));
-        QCOMPARE(next.priceList()->entry(10), QStringLiteral("1234"));
-        QCOMPARE(next.priceList()->entry(1), QString());
-    }
-
-    void priceListSaveThatFailsSaysSo()
-    {
-        // The store's file is a folder, so nothing can be written there.
-        QVERIFY(QDir().mkpath(SettingsStore::filePath()));
-        MainWindow window;
-        window.show();
-        window.priceList()->entryField(0)->setText(QStringLiteral("95"));
-        auto seen = TestSupport::answerNextMessageBox(QMessageBox::Ok);
-        window.priceList()->save();
-        QVERIFY(seen->shown);
-        QCOMPARE(seen->icon, QMessageBox::Warning);
-        QVERIFY2(seen->text.startsWith(QStringLiteral("Your Prices Could Not Be Saved To ")),
-                 qPrintable(seen->text));
+        MainWindow next; // a fifth character was refused
+        QStringList entries;
+        for (int i : {0, 10, 3, 5, 1})
+            entries << next.priceList()->entry(i);
+        QCOMPARE(entries.join('|'), "95|1234|1,25|.45|");
+        QVERIFY(QFile::remove(SettingsStore::filePath()) && QDir().mkpath(SettingsStore::filePath()));
+        MessageAnswers failed({Answer::Ok}); // the store's file is a folder: nothing can be written
+        next.priceList()->save();
+        const QString shown = failed.waitFor(0);
         QVERIFY(QDir().rmdir(SettingsStore::filePath()));
+        QVERIFY2(shown.startsWith("Mortarix / Warning / Ok / Your Prices Could Not Be Saved To "), qPrintable(shown));
     }
-
-    void priceListLabels()
+    void print_data()
     {
-        MainWindow window;
-        QStringList groups;
-        for (int i = 21; i <= 25; ++i)
-            groups << window.findChild<QGroupBox *>(QStringLiteral("myframe(%1)").arg(i))->title();
-        QCOMPARE(groups, (QStringList{" Concrete Cost ", "Local Block Cost", "Welded Wire Cost", "Rebar Cost",
-                                      "Brick Cost"}));
-        auto labelOf = [&](int i) {
-            auto *field = window.findChild<QLineEdit *>(QStringLiteral("text1(%1)").arg(i));
-            for (QLabel *label : window.page(MainWindow::kPriceListPage)->findChildren<QLabel *>()) {
-                if (label->buddy() == field)
-                    return label->text();
-            }
-            return QString();
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<QString>("printer"); // the default printer's file, if there is one
+        QTest::addColumn<bool>("dialogAccepts");
+        QTest::addColumn<QString>("happens"); // printers made, print dialogs; "printed" or the failure
+        QTest::newRow("default printer") << Answer::Ok << "totals.pdf" << true << "1 0 printed";
+        QTest::newRow("no default printer: print dialog, to a file") << Answer::Ok << "" << true << "0 1 printed";
+        QTest::newRow("cancel at the question, default printer") << Answer::Cancel << "totals.pdf" << true << "0 0 ";
+        QTest::newRow("cancel at the question, no default printer") << Answer::Cancel << "" << true << "0 0 ";
+        QTest::newRow("print dialog cancelled") << Answer::Ok << "" << false << "0 1 ";
+        QTest::newRow("printer fails") << Answer::Ok << "missing/totals.pdf" << true
+                                       << "1 0 Mortarix / Warning / Ok / The Grid Could Not Be Printed.";
+    }
+    void print()
+    {
+        QFETCH(Answer, answer); QFETCH(QString, printer); QFETCH(bool, dialogAccepts); QFETCH(QString, happens);
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is needed to read the printed page; run scripts/deps.sh");
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(printer.isEmpty() ? "totals.pdf" : printer);
+        FakeDesktop desktop;
+        int made = 0;
+        desktop.makeDefaultPrinter = [pdf, &made, printer]() -> std::unique_ptr<QPrinter> {
+            if (printer.isEmpty())
+                return nullptr;
+            ++made;
+            auto made = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            made->setOutputFormat(QPrinter::PdfFormat);
+            made->setOutputFileName(pdf);
+            return made;
         };
-        QCOMPARE(labelOf(0), QStringLiteral("Enter Cost Per Cubic Yard"));
-        QCOMPARE(labelOf(1), QStringLiteral("Enter Cost 8 x 12 x 16  ea."));
-        QCOMPARE(labelOf(2), QStringLiteral("Enter Cost 8 x 8 x 16   ea."));
-        QCOMPARE(labelOf(3), QStringLiteral("Enter Cost 500 ' Roll   ea."));
-        QCOMPARE(labelOf(5), QStringLiteral("Enter Cost 100 ' Roll   ea."));
-        QVERIFY(labelOf(8).startsWith(QStringLiteral("3/4\"")));
-        QVERIFY(labelOf(8).endsWith(QStringLiteral("L.F.")));
+        desktop.printDialogAccepts = dialogAccepts;
+        desktop.pdfPath = pdf;
+        MainWindow window; window.show();
+        post(window, {"6:100:$1,234.50", "1:$0.10:$0.20"});
+        MessageAnswers answers({answer, Answer::Ok});
+        QTest::mouseClick(button(window, "MYTotalscmd_Print"), Qt::LeftButton);
+        QCOMPARE(answers.waitFor(0),
+                 "Mortarix / Question / Ok|Cancel / You Are About To Print This Grid,\n\nDo You Want To Continue?");
+        const QString failure = answers.waitFor(1, happens.endsWith("Printed.") ? 5000 : 50);
+        QCOMPARE(QString("%1 %2 ").arg(made).arg(desktop.printDialogs) +
+                     (QFileInfo::exists(pdf) ? "printed" : failure.section('\n', 0, 0)), happens);
+        QVERIFY2(failure.isEmpty() || failure.contains(QDir::toNativeSeparators(pdf)), qPrintable(failure));
+        if (!happens.endsWith("printed"))
+            return;
+        const QString text = pdfToText(pdf, "-raw").simplified();
+        // Posted amounts in grid form, computed totals in currency form, as the grid shows them.
+        for (const char *piece : {"Masonry Summary", "Labor Cost", "Material Cost", "Total", "Footings", "Piers",
+                                  "Rebar", "Flatwork", "Welded Wire", "Block", "Poured Walls", "Brick", "Sub Total",
+                                  "Grand Total", "$100.00", "$1234.50", "$1,334.50", "$100.10", "$1,234.70", "$0.30",
+                                  "$1,334.80"})
+            QVERIFY2(text.contains(piece), qPrintable(piece + (" missing from: " + text)));
+        QCOMPARE(window.totalsGrid()->cell(6, 3), "$1,334.50"); // printing neither recomputes nor reformats
+        // One page: the grid 2 inches in and 1 inch down, the title above it at its left edge, headings
+        // in its first row, captions at its left edge, amounts at its right.
+        const QString html = pdfToText(pdf, "-bbox");
+        const double twip = 72.0 / 1440.0, left = 2882 * twip, top = 1444 * twip;
+        double right = left;
+        for (int column = 0; column < TotalsGrid::kColumns; ++column)
+            right += window.totalsGrid()->columnWidth(column) * 15 * twip;
+        const QRectF title = wordBox(html, "Masonry"), heading = wordBox(html, "Labor"), block = wordBox(html, "Block"),
+                     caption = wordBox(html, "Footings"), total = wordBox(html, "$1,334.50");
+        QCOMPARE(html.count("<page "), 1);
+        QVERIFY2(qAbs(title.left() - left) < 2 && title.top() > 0 && title.bottom() < top, qPrintable(html.left(3000)));
+        QVERIFY(wordBox(html, "Summary").top() == title.top() && heading.top() > top &&
+                heading.bottom() < top + window.totalsGrid()->rowHeight(0) * 15 * twip);
+        QVERIFY(caption.left() > left && caption.left() < left + 6 && caption.top() > heading.bottom());
+        QVERIFY(total.right() < right && total.right() > right - 8);
+        QVERIFY(qAbs(block.center().y() - total.center().y()) < 2); // the Block row's caption and total on one line
+    }
+    // The workbook written into the documents folder and opened, cell by cell ("B15=": no cell), or
+    // "!" and the message shown when it cannot be written or opened.
+    void exportedCells_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<QStringList>("posts"); // and a click on Totals, unless "none"
+        QTest::addColumn<QString>("expected"); QTest::addColumn<int>("cellCount");
+        // Headings, two totals captions, eight captioned rows of three zeros; a page button adds the
+        // two sub totals and the grand total.
+        const int atStart = 3 + 2 + 8 * 4, afterTotals = atStart + 3;
+        QTest::newRow("right after start") << Answer::Yes << QStringList{"none"}
+            << "A1= B1='Labor Cost C1='Material Cost D1='Total A2='Footings B2=0 C2=0 D2=0 A3='Piers A4='Rebar "
+               "A5='Flatwork A6='Welded Wire A7='Block A8='Poured Walls A9='Brick B9=0 C9=0 D9=0 A10= B10= A14= "
+               "A15='Sub Total B15= C15= D15= A18='Grand Total B18= C18= D18=" << atStart;
+        QTest::newRow("No at the question") << Answer::No << QStringList{"none"} << "" << 0;
+        QTest::newRow("page button without posts") << Answer::Yes << QStringList{}
+            << "B7=0 D7=0 B15=0 C15=0 D15= B18= C18=0 D18=" << afterTotals;
+        // Totals in currency form with grouping, posted amounts in grid form: all numbers alike.
+        QTest::newRow("block posted, then Totals") << Answer::Yes << QStringList{"6:100:$1,234.50"}
+            << "A7='Block B7=100 C7=1234.5 D7=1334.5 B15=100 C15=1234.5 C18=1334.5 D15= B18= D18=" << afterTotals;
+        QTest::newRow("posted, no page button") << Answer::Yes << QStringList{"6:100:$1,234.50", "none"}
+            << "B7=100 C7=1234.5 D7=0 B15= C18=" << atStart;
+        QTest::newRow("text that is no amount stays text") << Answer::Yes << QStringList{"8:abc:$12.00"}
+            << "B9='abc C9=12 D9=12 B15=0 C15=12 C18=12" << afterTotals;
+        QTest::newRow("parenthesised negative") << Answer::Yes << QStringList{"3:($5.00):$7.50"}
+            << "B4=-5 C4=7.5 D4=2.5 B15=-5 C15=7.5 C18=2.5" << afterTotals;
+        QTest::newRow("large amount keeps its cents") << Answer::Yes
+            << QStringList{"7:$0.00:1234567.89", "1:$0.10:$0.20"}
+            << "C8=1234567.89 D8=1234567.89 B2=0.1 C2=0.2 D2=0.3 C15=1234568.09 C18=1234568.19" << afterTotals;
+        QTest::newRow("empty posted cell stays empty") << Answer::Yes << QStringList{"2::$5.00", "none"}
+            << "B3= C3=5 D3=0" << atStart - 1;
+        QTest::newRow("no spreadsheet program") << Answer::Yes << QStringList{"none", "no program"}
+            << "!Mortarix / Information / Ok / Sorry, Unable To Execute That Request.\nYou Do Not Have MS - Excel "
+               "Installed On Your Computer.\n" << atStart;
+        QTest::newRow("unwritable folder") << Answer::Yes << QStringList{"none", "folder is a file"}
+            << "!Mortarix / Warning / Ok / The Grid Could Not Be Exported.\n\n" << 0;
+    }
+    void exportedCells()
+    {
+        QFETCH(Answer, answer); QFETCH(QStringList, posts); QFETCH(QString, expected); QFETCH(int, cellCount);
+        FakeDesktop desktop; MainWindow window; window.show();
+        desktop.openSucceeds = !posts.contains("no program");
+        QFile blocker(desktop.documents.path()); // a plain file where the folder should be
+        const bool blocked = posts.contains("folder is a file");
+        QVERIFY(!blocked || (QDir(blocker.fileName()).removeRecursively() && blocker.open(QIODevice::WriteOnly)));
+        post(window, QStringList(posts).filter(":"), !posts.contains("none"));
+        MessageAnswers answers({answer, Answer::Ok});
+        QTest::mouseClick(button(window, "MyGRIDcmd_xprt"), Qt::LeftButton);
+        QCOMPARE(answers.waitFor(0), "Mortarix / Question / Yes|No / You Must Have MS-Excel On Your Computer To "
+                                     "Export \nThis Grid To A Spreadsheet.\n\nDo You Want To Continue?");
+        const QString failure = answers.waitFor(1, expected.startsWith('!') ? 5000 : 50);
+        const QString message = expected.startsWith('!') ? expected.mid(1) : QString();
+        QCOMPARE(failure.left(message.size() ? message.size() : 100), message);
+        QCOMPARE(filesIn(desktop.documents.path()).size(), cellCount ? 1 : 0); // nothing but the workbook
+        QCOMPARE(desktop.documentsOpened.size(), cellCount ? 1 : 0);
+        QVERIFY(!blocked || (QFileInfo(blocker.fileName()).isFile() && QFile::remove(blocker.fileName())));
+        if (!cellCount)
+            return;
+        const QString path = desktop.documentsOpened.first(); // where the message says it is
+        QVERIFY2(failure.isEmpty() || failure.endsWith(QDir::toNativeSeparators(path)), qPrintable(failure));
+        QCOMPARE(QFileInfo(path).absolutePath(), QFileInfo(desktop.documents.path()).absoluteFilePath());
+        const Workbook book = readWorkbook(path);
+        QCOMPARE(book.sheets, QStringList{"Mortarix"});
+        for (const QString &entry : expected.split(QRegularExpression(" (?=[A-D]\\d+=)")).filter("="))
+            QCOMPARE(entry.section('=', 0, 0) + "=" + book.cells.value(entry.section('=', 0, 0)), entry);
+        QCOMPARE(book.cells.size(), cellCount);
+        for (auto it = book.cells.cbegin(); it != book.cells.cend(); ++it) // no trailing blanks, no odd formats
+            QVERIFY2(!it->endsWith(' ') && !it->endsWith('?'), qPrintable(it.key() + "=" + it.value()));
+    }
+    // Each export takes a new name, keeps the earlier one, and fits its columns to their contents:
+    // "$ 1,234,567.89 " needs more room than "Material Cost"; the captions did not change.
+    void exportsInARow()
+    {
+        FakeDesktop desktop; MainWindow window; window.show();
+        for (const char *posted : {"", "7:$250,000.00:1234567.89"}) {
+            post(window, QStringList{posted}.filter(":"));
+            MessageAnswers answers({Answer::Yes});
+            QTest::mouseClick(button(window, "MyGRIDcmd_xprt"), Qt::LeftButton);
+        }
+        QCOMPARE(filesIn(desktop.documents.path()).size(), 2);
+        QCOMPARE(desktop.documentsOpened.size(), 2);
+        for (const QString &path : desktop.documentsOpened)
+            QVERIFY2(QRegularExpression(R"(/Mortarix Totals \d{4}-\d\d-\d\d \d{6}( \(\d+\))?\.xlsx$)").match(path)
+                         .hasMatch(), qPrintable(path));
+        const Workbook narrow = readWorkbook(desktop.documentsOpened.at(0));
+        const Workbook wide = readWorkbook(desktop.documentsOpened.at(1));
+        QCOMPARE(narrow.cells.value("C8") + " " + wide.cells.value("C8"), "0 1234567.89");
+        for (const auto &[column, longest] : {std::pair{1, 11}, {2, 10}, {3, 13}, {4, 5}})
+            QVERIFY(narrow.widths.value(column) >= longest && narrow.widths.value(column) < longest + 6);
+        QVERIFY(wide.widths.value(1) == narrow.widths.value(1) && wide.widths.value(2) > narrow.widths.value(2));
+        QVERIFY(wide.widths.value(2) >= 12 && wide.widths.value(3) >= 14 && wide.widths.value(4) >= 14);
+    }
+    // An export's file takes the first free name, never one taken (with its extension), and the
+    // temporary file of one never placed goes; a missing folder takes none.
+    void exportFile_data()
+    {
+        QTest::addColumn<QStringList>("existing"); QTest::addColumn<QString>("expected");
+        const QString base = "Mortarix Kind 2024-03-05 170809";
+        QTest::newRow("free") << QStringList{} << base + ".ext";
+        QTest::newRow("taken") << QStringList{base + ".ext"} << base + " (2).ext";
+        QTest::newRow("taken twice") << QStringList{base + ".ext", base + " (2).ext"} << base + " (3).ext";
+        QTest::newRow("only a later one taken") << QStringList{base + " (2).ext"} << base + ".ext";
+        QTest::newRow("another second") << QStringList{"Mortarix Kind 2024-03-05 170808.ext"} << base + ".ext";
+        QTest::newRow("another extension") << QStringList{base + ".other"} << base + ".ext";
+    }
+    void exportFile()
+    {
+        QFETCH(QStringList, existing); QFETCH(QString, expected);
+        QTemporaryDir folder;
+        QStringList before;
+        for (const QString &name : existing) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("earlier") == 7);
+            before << name + "=earlier";
+        }
+        QString placed, unplaced;
+        {
+            ExportFile::TemporaryFile file(folder.path(), "Kind"), other(folder.path(), "Kind");
+            QVERIFY(file.open() && file.write("new") && other.open() && other.write("half"));
+            unplaced = QFileInfo(other.path()).fileName();
+            placed = file.place("ext", QDateTime({2024, 3, 5}, {17, 8, 9})).path;
+        }
+        QVERIFY2(unplaced.startsWith(".Mortarix Kind ") && unplaced.endsWith(".part"), qPrintable(unplaced));
+        QCOMPARE(placed, folder.filePath(expected));
+        QStringList after;
+        for (const QString &name : filesIn(folder.path())) {
+            QFile file(folder.filePath(name));
+            after << name + "=" + (file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString());
+        }
+        before << expected + "=new";
+        before.sort();
+        after.sort();
+        QCOMPARE(after, before);
+        ExportFile::TemporaryFile nowhere(folder.filePath("not here"), "Kind");
+        QVERIFY(!nowhere.open() && !nowhere.errorString().isEmpty() && nowhere.path().isEmpty());
+    }
+    // Bound and callable, or a missing library or function named in the reason an export gives.
+    void librariesOnDemand()
+    {
+        OnDemandLibrary zip("zip", ExportLibraries::kZipMajor), xlsx("xlsxwriter", ExportLibraries::kXlsxWriterMajor),
+            partly("zip", ExportLibraries::kZipMajor), none("mortarix-no-such-library", 1);
+        decltype(&::lxw_version) zipVersion = nullptr, xlsxVersion = nullptr, bound = nullptr, missing = nullptr,
+                                 nor = nullptr, unbound = nullptr;
+        zip.bind(zipVersion, "zip_libzip_version");
+        xlsx.bind(xlsxVersion, "lxw_version");
+        partly.bind(missing, "zip_no_such_function");
+        partly.bind(bound, "zip_libzip_version");
+        partly.bind(nor, "zip_nor_this");
+        none.bind(unbound, "lxw_version");
+        QVERIFY(zipVersion && xlsxVersion && bound && !missing && !nor && !unbound);
+        QCOMPARE(QStringList({zipVersion(), xlsxVersion(), bound()}),
+                 QStringList({LIBZIP_VERSION, LXW_VERSION, LIBZIP_VERSION}));
+        QCOMPARE(QList({zip.ok(), xlsx.ok(), partly.ok(), none.ok()}), QList({true, true, false, false}));
+        QCOMPARE(zip.errorString() + xlsx.errorString(), "");
+        QVERIFY2(partly.errorString().contains("zip_no_such_function, zip_nor_this") &&
+                     !partly.errorString().contains("zip_libzip_version"), qPrintable(partly.errorString()));
+        QVERIFY2(none.errorString().contains("libmortarix-no-such-library.so.1"), qPrintable(none.errorString()));
     }
 };
 

@@ -1,160 +1,223 @@
-// Start-up: the screen check, the splash and the single-copy rule.
+// Start-up: the screen check, the splash, the single-copy rule, the settings kept between runs, and
+// the real desktop on a machine without the outside programs it starts.
 #include "support/TestSupport.h"
 
-#include "platform/Desktop.h"
+#include "platform/QtDesktop.h"
 #include "platform/SingleInstance.h"
-#include "shell/Splash.h"
+#include "shell/MainWindow.h"
 #include "shell/ShellMessages.h"
+#include "shell/Splash.h"
 #include "shell/Startup.h"
+#include "shell/StoredControls.h"
 
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QLockFile>
-#include <QProcess>
-#include <QSysInfo>
-#include <QTimer>
+#include <QtWidgets>
+
+namespace {
+
+QString selectedOptions(const QWidget &window)
+{
+    QStringList selected;
+    for (const QRadioButton *button : window.findChildren<QRadioButton *>())
+        selected << (button->isChecked() ? button->objectName() : QString());
+    selected.removeAll(QString());
+    selected.sort();
+    return selected.join(' ');
+}
+
+QRadioButton *option(const QWidget &window, const char *name) { return window.findChild<QRadioButton *>(name); }
+
+// Which rebar kind's input frame shows.
+int rebarFrame(const MainWindow &window)
+{
+    for (int kind = 0; kind < 3; ++kind)
+        if (window.findChild<QGroupBox *>(QString("RBRFrame(%1)").arg(kind))->isVisibleTo(window.page(2)))
+            return kind;
+    return -1;
+}
+
+const QString kDesignedOptions =
+    "Option1(0) Option10(0) Option10(1) Option10(2) Option10(3) Option10(4) Option10(5) Option2(0) rbropt_visible(0)";
+
+} // namespace
 
 class TestStartup : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void lowResolutionCheck_data()
-    {
-        QTest::addColumn<QSize>("screen");
-        QTest::addColumn<bool>("warns");
-        QTest::newRow("640 x 480") << QSize(640, 480) << true;
-        QTest::newRow("800 x 600") << QSize(800, 600) << false;
-        QTest::newRow("1024 x 768") << QSize(1024, 768) << false;
-        QTest::newRow("640 x 400") << QSize(640, 400) << false;
-        QTest::newRow("480 x 640") << QSize(480, 640) << false;
-        QTest::newRow("639 x 480") << QSize(639, 480) << false;
-    }
-
+    void init() { QFile::remove(SettingsStore::filePath()); }
     void lowResolutionCheck()
     {
-        QFETCH(QSize, screen);
-        QFETCH(bool, warns);
-        QCOMPARE(Startup::isLowResolutionScreen(screen), warns);
+        for (const auto &[screen, warns] : {std::pair{QSize(640, 480), true}, {QSize(800, 600), false},
+                                            {QSize(1024, 768), false}, {QSize(640, 400), false},
+                                            {QSize(480, 640), false}, {QSize(639, 480), false}})
+            QVERIFY2(Startup::isLowResolutionScreen(screen) == warns, qPrintable(QString::number(screen.width())));
+        const QString blanks(62, ' ');
+        QCOMPARE(ShellMessages::lowResolutionWarning(),
+                 "Warning:. . .\n\nSetup Has Determined That Your Screen Resolution Is Set At 640 x 480. \n\n"
+                 "This Program Is Best Viewed At 800 x 600 or Higher Resoulution\n" + blanks + "\n" + blanks +
+                     "\n\nDo You want To Change Your Sreen Resoulution To View This Program?");
     }
-
-    void lowResolutionWarningText()
+    // Closes when its time is up or at once on Escape; other keys do nothing, and it never reopens.
+    void splash()
     {
-        const QStringList lines = ShellMessages::lowResolutionWarning().split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), 9);
-        QCOMPARE(lines.at(0), QStringLiteral("Warning:. . ."));
-        QCOMPARE(lines.at(1), QString());
-        QCOMPARE(lines.at(2),
-                 QStringLiteral("Setup Has Determined That Your Screen Resolution Is Set At 640 x 480. "));
-        QCOMPARE(lines.at(3), QString());
-        QCOMPARE(lines.at(4),
-                 QStringLiteral("This Program Is Best Viewed At 800 x 600 or Higher Resoulution"));
-        QCOMPARE(lines.at(5), QString(62, QLatin1Char(' ')));
-        QCOMPARE(lines.at(6), QString(62, QLatin1Char(' ')));
-        QCOMPARE(lines.at(7), QString());
-        QCOMPARE(lines.at(8),
-                 QStringLiteral("Do You want To Change Your Sreen Resoulution To View This Program?"));
-    }
-
-    void splashShowsVersionAndClosesByTimer()
-    {
-        Splash splash;
-        QCOMPARE(splash.objectName(), QStringLiteral("frmSplash"));
-        QVERIFY(splash.isVisible());
-        QCOMPARE(splash.findChild<QLabel *>("Label1")->text(), QStringLiteral("Mortarix"));
-        QCOMPARE(splash.findChild<QLabel *>("Label2")->text(), QStringLiteral("(Masonry)"));
-        QVERIFY(QRegularExpression(
-                    QStringLiteral("^Version (0|[1-9][0-9]*)\\.(0|[1-9][0-9]*)\\.(0|[1-9][0-9]*)$"))
-                    .match(splash.findChild<QLabel *>("lblVersion")->text())
-                    .hasMatch());
-        QCOMPARE(splash.delay(), 3000);
-        QVERIFY(!splash.readyToClose());
-
+        Splash splash, early;
+        QCOMPARE(splash.objectName() + "|" + splash.findChild<QLabel *>("Label1")->text() + "|" +
+                     splash.findChild<QLabel *>("Label2")->text() + "|" + QString::number(splash.delay()),
+                 "frmSplash|Mortarix|(Masonry)|3000");
+        QVERIFY(QRegularExpression("^Version (0|[1-9][0-9]*)\\.(0|[1-9][0-9]*)\\.(0|[1-9][0-9]*)$")
+                    .match(splash.findChild<QLabel *>("lblVersion")->text()).hasMatch());
+        QVERIFY(splash.isVisible() && !splash.readyToClose());
         splash.setDelay(50);
         QSignalSpy ready(&splash, &Splash::readyToCloseChanged);
         QTRY_VERIFY_WITH_TIMEOUT(splash.readyToClose(), 2000);
-        QCOMPARE(ready.count(), 1);
-        // Other keys than Escape do nothing; the flag never goes back.
         QTest::keyClick(&splash, Qt::Key_A);
         QTest::keyClick(&splash, Qt::Key_Escape);
-        QCOMPARE(ready.count(), 1);
-        QVERIFY(splash.readyToClose());
+        QVERIFY(ready.count() == 1 && splash.readyToClose());
+        QTest::keyClick(&early, Qt::Key_Return);
+        QVERIFY(!early.readyToClose() && early.isVisible());
+        QTest::keyClick(&early, Qt::Key_Escape);
+        QVERIFY(early.readyToClose() && !early.isVisible());
     }
-
-    void splashClosesOnEscapeAtOnce()
-    {
-        Splash splash;
-        QTest::keyClick(&splash, Qt::Key_Return);
-        QVERIFY(!splash.readyToClose());
-        QVERIFY(splash.isVisible());
-        QTest::keyClick(&splash, Qt::Key_Escape);
-        QVERIFY(splash.readyToClose());
-        QVERIFY(!splash.isVisible());
-    }
-
-    void secondCopyLeavesSilently()
+    // A second copy leaves at once and shows nothing; a lock left by a copy that died does not stop the
+    // next start; the first copy shows the main window once Escape ends the splash.
+    void singleCopy()
     {
         QLockFile other(SingleInstance::lockFilePath());
         QVERIFY(other.tryLock(0));
         QElapsedTimer clock;
         clock.start();
         Startup::setEnterEventLoop(false);
-        const int code = Startup::run(*qApp);
-        QCOMPARE(code, 0);
-        if (TestSupport::timingsApply())
-            QVERIFY2(clock.elapsed() < 1000, "the second copy waited");
+        QCOMPARE(Startup::run(*qApp), 0);
+        QVERIFY2(!TestSupport::timingsApply() || clock.elapsed() < 1000, "the second copy waited");
         for (QWidget *widget : QApplication::topLevelWidgets())
             QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
         other.unlock();
-    }
-
-    void lockLeftByAKilledCopyDoesNotStopTheNextStart()
-    {
-        // A copy that died leaves its lock file behind; its process id no longer runs.
         QProcess gone;
-        gone.start(QStringLiteral("true"));
+        gone.start("true");
         QVERIFY(gone.waitForFinished());
-        const qint64 deadPid = gone.processId() ? gone.processId() : 999999;
         QFile lock(SingleInstance::lockFilePath());
         QVERIFY(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        lock.write(QByteArray::number(deadPid) + "\n" + QCoreApplication::applicationName().toUtf8() + "\n" +
-                   QSysInfo::machineHostName().toUtf8() + "\n");
+        lock.write(QByteArray::number(gone.processId() ? gone.processId() : 999999) + "\n" +
+                   QCoreApplication::applicationName().toUtf8() + "\n" + QSysInfo::machineHostName().toUtf8() + "\n");
         lock.close();
-
-        SingleInstance instance;
-        QVERIFY(instance.acquire());
-        SingleInstance second;
-        QVERIFY(!second.acquire());
-    }
-
-    void firstCopyShowsTheMainWindowAfterTheSplash()
-    {
+        {
+            SingleInstance instance, second;
+            QVERIFY(instance.acquire() && !second.acquire());
+        }
         QVERIFY(!QFile::exists(SingleInstance::lockFilePath()));
-        // Escape ends the splash early; then the main window is shown.
         QTimer::singleShot(100, [] {
-            for (QWidget *widget : QApplication::topLevelWidgets()) {
-                if (widget->objectName() == QLatin1String("frmSplash") && widget->isVisible())
+            for (QWidget *widget : QApplication::topLevelWidgets())
+                if (widget->objectName() == "frmSplash" && widget->isVisible())
                     QTest::keyClick(widget, Qt::Key_Escape);
-            }
         });
-        QElapsedTimer clock;
         clock.start();
-        Startup::setEnterEventLoop(false);
         QCOMPARE(Startup::run(*qApp), 0);
-        if (TestSupport::timingsApply())
-            QVERIFY2(clock.elapsed() < 2500, "Escape did not end the splash");
+        QVERIFY2(!TestSupport::timingsApply() || clock.elapsed() < 2500, "Escape did not end the splash");
         QWidget *main = nullptr;
         for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (widget->objectName() == QLatin1String("frmMain"))
-                main = widget;
-            if (widget->objectName() == QLatin1String("frmSplash"))
-                QFAIL("the splash outlived start-up");
+            QVERIFY2(widget->objectName() != "frmSplash", "the splash outlived start-up");
+            main = widget->objectName() == "frmMain" ? widget : main;
         }
         QVERIFY(main && main->isVisible());
-        auto yes = TestSupport::answerNextMessageBox(QMessageBox::Yes);
+        TestSupport::MessageAnswers yes({QMessageBox::Yes});
         main->close();
-        QVERIFY(yes->shown);
-        QVERIFY(!main->isVisible());
+        QVERIFY(yes.seen.size() == 1 && !main->isVisible());
+    }
+    void store()
+    {
+        QVERIFY2(SettingsStore::filePath().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME") + "/") &&
+                     SettingsStore::filePath().endsWith("Mortarix/Mortarix.ini"),
+                 qPrintable(SettingsStore::filePath()));
+        for (const QString value : {"12.5", "", "1,200", "  40 ", "8' \\ 3\"", "12 €"}) {
+            QFile::remove(SettingsStore::filePath());
+            QCOMPARE(SettingsStore::get("Prices", "Price(3)", "absent"), "absent");
+            SettingsStore::save("Prices", "Price(3)", value);
+            QCOMPARE(SettingsStore::get("Prices", "Price(3)", "-") + "|" + SettingsStore::get("Values", "Price(3)", "-")
+                         + "|" + SettingsStore::get("Prices", "Price(4)"), value + "|-|");
+        }
+        SettingsStore::save("Prices", "Price(3)", "replaced");
+        QCOMPARE(SettingsStore::get("Prices", "Price(3)"), "replaced");
+    }
+    // Block and bar sizes are never carried over, even though stored selected; restoring a rebar
+    // kind runs its choice, so its input frame is the one shown.
+    void optionStatesSurviveARestart()
+    {
+        {
+            MainWindow first;
+            QCOMPARE(first.findChildren<QRadioButton *>().size(), 28);
+            QCOMPARE(selectedOptions(first) + " " + QString::number(rebarFrame(first)), kDesignedOptions + " 0");
+            for (const char *name : {"Option1(3)", "Option2(4)", "rbropt_visible(2)", "BLCKopt(1)", "Option3(2)"})
+                option(first, name)->click();
+            OptionStates::setOption(option(first, "Option10(4)"), false);
+            OptionStates::saveAll(&first);
+        }
+        QCOMPARE(SettingsStore::get("Values", "Option1(3)") + SettingsStore::get("Values", "Option1(0)") +
+                     SettingsStore::get("Values", "BLCKopt(1)"), "TrueFalseTrue");
+        MainWindow second;
+        QCOMPARE(selectedOptions(second) + " " + QString::number(rebarFrame(second)),
+                 "Option1(3) Option10(0) Option10(1) Option10(2) Option10(3) Option10(5) Option2(4) "
+                 "rbropt_visible(2) 2");
+        for (const auto &[key, stored, checked] : {std::tuple{"Option10(1)", "maybe", true}, {"Option10(1)", "", true},
+                                                    {"Option2(3)", "1", false}, {"Option10(1)", "false", false},
+                                                    {"Option2(3)", "TRUE", true}}) {
+            QFile::remove(SettingsStore::filePath());
+            SettingsStore::save("Values", key, stored);
+            MainWindow window;
+            QVERIFY2(option(window, key)->isChecked() == checked, stored);
+        }
+    }
+    void damagedStoreLoadsTheDesignedStates_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QByteArray garbage, many("[Values]\n");
+        for (int i = 0; i < 4096; ++i)
+            garbage.append(char((i * 131 + 7) % 256));
+        for (int i = 0; i < 10000; ++i)
+            many += "Unknown" + QByteArray::number(i) + "%28" + QByteArray::number(i % 7) + "%29=True\n";
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("binary garbage") << garbage;
+        QTest::newRow("bad states")
+            << QByteArray("[Values]\nOption1%280%29=\nOption2%280%29=yes\nrbropt_visible%280%29=2\n");
+        QTest::newRow("values as lists")
+            << QByteArray("[Values]\nOption1%283%29=True, False\n[Prices]\nPrice%280%29=1,2\n");
+        QTest::newRow("10,000 unknown keys") << many;
+    }
+    void damagedStoreLoadsTheDesignedStates()
+    {
+        QFETCH(QByteArray, content);
+        QDir().mkpath(QFileInfo(SettingsStore::filePath()).absolutePath());
+        QFile file(SettingsStore::filePath());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        QElapsedTimer clock;
+        clock.start();
+        MainWindow window;
+        QVERIFY2(!TestSupport::timingsApply() || clock.elapsed() < 5000, "loading took too long");
+        QCOMPARE(selectedOptions(window), kDesignedOptions);
+        OptionStates::saveAll(&window); // the store can be written again afterwards
+        QCOMPARE(SettingsStore::get("Values", "Option1(0)"), "True");
+    }
+    // With nothing on PATH each request fails quietly and at once; through the menus nothing is said.
+    void desktopWithoutPrograms()
+    {
+        QTemporaryDir empty;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(empty.path()));
+        QtDesktop desktop;
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(desktop.findProgram("gnome-calculator").isEmpty() && !desktop.startDetached({"gnome-calculator", {}}) &&
+                !desktop.runAndWait({"gnome-calculator", {}}));
+        QVERIFY2(!TestSupport::timingsApply() || timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+        MainWindow window; window.show();
+        TestSupport::MessageAnswers boxes({QMessageBox::Ok});
+        window.menuAction("mnuCalc")->trigger();
+        window.menuAction("mnuChngRes")->trigger();
+        QTest::qWait(100);
+        qputenv("PATH", path);
+        QTest::mouseClick(window.pageButton(8), Qt::LeftButton);
+        QVERIFY(boxes.seen.isEmpty() && window.isVisible() && window.page(8)->isVisible());
     }
 };
 

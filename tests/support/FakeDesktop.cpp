@@ -2,99 +2,47 @@
 
 #include <QPrinter>
 
-FakeDesktop::FakeDesktop()
+namespace {
+
+// Takes the next answer (none left cancels) and puts a chosen name into the shared dialog state.
+QString answer(QQueue<QString> &answers, QList<Desktop::CommonDialogState> &seen, Desktop::CommonDialogState &state)
 {
-    Desktop::setInstance(this);
+    seen.append(state);
+    const QString name = answers.isEmpty() ? QString() : answers.dequeue();
+    if (!name.isEmpty())
+        state.fileName = name;
+    return name;
 }
 
-FakeDesktop::~FakeDesktop()
-{
-    Desktop::setInstance(nullptr);
-}
+} // namespace
 
-QString FakeDesktop::openFileName(QWidget *)
-{
-    openSeen.append(commonDialog());
-    const QString answer = openAnswers.isEmpty() ? QString() : openAnswers.dequeue();
-    if (!answer.isEmpty())
-        commonDialog().fileName = answer;
-    return answer;
-}
-
-QString FakeDesktop::saveFileName(QWidget *)
-{
-    saveSeen.append(commonDialog());
-    const QString answer = saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
-    if (!answer.isEmpty())
-        commonDialog().fileName = answer;
-    return answer;
-}
-
+FakeDesktop::FakeDesktop() { Desktop::setInstance(this); }
+FakeDesktop::~FakeDesktop() { Desktop::setInstance(nullptr); }
+QString FakeDesktop::openFileName(QWidget *) { return answer(openAnswers, openSeen, commonDialog()); }
+QString FakeDesktop::saveFileName(QWidget *) { return answer(saveAnswers, saveSeen, commonDialog()); }
 std::optional<QFont> FakeDesktop::chooseFont(QWidget *, const QFont &initial)
 {
-    fontsSeen.append(initial);
-    return fontAnswer;
+    return fontsSeen.append(initial), fontAnswer;
 }
-
 std::optional<QColor> FakeDesktop::chooseColor(QWidget *, const QColor &initial)
 {
-    colorsSeen.append(initial);
-    return colorAnswer;
+    return colorsSeen.append(initial), colorAnswer;
 }
-
-std::unique_ptr<QPrinter> FakeDesktop::defaultPrinter()
-{
-    return makeDefaultPrinter ? makeDefaultPrinter() : nullptr;
-}
+std::unique_ptr<QPrinter> FakeDesktop::defaultPrinter() { return makeDefaultPrinter ? makeDefaultPrinter() : nullptr; }
+bool FakeDesktop::printerSetup(QWidget *) { return ++printerSetups, printerSetupAccepts; }
+QString FakeDesktop::findProgram(const QString &name) { return programs.value(name); }
+bool FakeDesktop::startDetached(const Command &command) { return started.append(command), startSucceeds; }
+bool FakeDesktop::runAndWait(const Command &command) { return waitedFor.append(command), startSucceeds; }
+bool FakeDesktop::openUrl(const QUrl &url) { return urlsOpened.append(url), openSucceeds; }
+bool FakeDesktop::openDocument(const QString &path) { return documentsOpened.append(path), openSucceeds; }
+QString FakeDesktop::documentsFolder() { return documents.path(); }
 
 bool FakeDesktop::choosePrinter(QWidget *, QPrinter *printer)
 {
     ++printDialogs;
-    if (!printDialogAccepts)
-        return false;
-    if (!pdfPath.isEmpty()) {
+    if (printDialogAccepts && !pdfPath.isEmpty()) {
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(pdfPath);
     }
-    return true;
-}
-
-bool FakeDesktop::printerSetup(QWidget *)
-{
-    ++printerSetups;
-    return printerSetupAccepts;
-}
-
-QString FakeDesktop::findProgram(const QString &name)
-{
-    return programs.value(name);
-}
-
-bool FakeDesktop::startDetached(const Command &command)
-{
-    started.append(command);
-    return startSucceeds;
-}
-
-bool FakeDesktop::runAndWait(const Command &command)
-{
-    waitedFor.append(command);
-    return startSucceeds;
-}
-
-bool FakeDesktop::openUrl(const QUrl &url)
-{
-    urlsOpened.append(url);
-    return openSucceeds;
-}
-
-bool FakeDesktop::openDocument(const QString &path)
-{
-    documentsOpened.append(path);
-    return openSucceeds;
-}
-
-QString FakeDesktop::documentsFolder()
-{
-    return documents.path();
+    return printDialogAccepts;
 }

@@ -18,38 +18,27 @@ public:
     FakeDesktop();
     ~FakeDesktop() override;
 
-    // File dialogs: each use takes the next answer; an empty answer (or none left) cancels.
-    QQueue<QString> openAnswers;
-    QQueue<QString> saveAnswers;
-    // The dialog state each use saw, in order.
-    QList<CommonDialogState> openSeen;
-    QList<CommonDialogState> saveSeen;
-
+    // File dialogs: each use takes the next answer (an empty one, or none left, cancels) and records
+    // the dialog state it saw.
+    QQueue<QString> openAnswers, saveAnswers;
+    QList<CommonDialogState> openSeen, saveSeen;
     // Font and colour dialogs: nullopt cancels. The initial value each use saw is recorded.
     std::optional<QFont> fontAnswer;
     std::optional<QColor> colorAnswer;
     QList<QFont> fontsSeen;
     QList<QColor> colorsSeen;
-
     // Printing: makes the default printer (none when unset); the print dialog accepts when
     // `printDialogAccepts`, and then prints to `pdfPath` where set.
     std::function<std::unique_ptr<QPrinter>()> makeDefaultPrinter;
-    bool printDialogAccepts = false;
+    bool printDialogAccepts = false, printerSetupAccepts = false;
     QString pdfPath;
-    int printDialogs = 0;
-    int printerSetups = 0;
-    bool printerSetupAccepts = false;
-
-    // Outside programs: names found on PATH, and what was started.
+    int printDialogs = 0, printerSetups = 0;
+    // Outside programs: names found on PATH, and what was started; URLs and documents opened.
     QHash<QString, QString> programs;
-    bool startSucceeds = true;
-    QList<Command> started;
-    QList<Command> waitedFor;
-    // URLs and documents: what was opened, and whether opening works.
-    bool openSucceeds = true;
+    bool startSucceeds = true, openSucceeds = true;
+    QList<Command> started, waitedFor;
     QList<QUrl> urlsOpened;
     QStringList documentsOpened;
-
     QTemporaryDir documents;
 
     QString openFileName(QWidget *parent) override;

@@ -1,7 +1,7 @@
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
-#include <QTimer>
+#include <QMetaEnum>
 
 namespace TestSupport {
 
@@ -14,38 +14,24 @@ ModalWatch onNextModalWidget(std::function<void(QWidget *)> action, int timeoutM
         if (QWidget *w = QApplication::activeModalWidget()) {
             timer->stop();
             action(w);
-            return;
-        }
-        if (--*remaining <= 0)
+        } else if (--*remaining <= 0) {
             timer->stop();
+        }
     });
     timer->start();
     return ModalWatch(timer, [](QObject *object) { object->deleteLater(); });
 }
 
-std::shared_ptr<SeenMessage> answerNextMessageBox(QMessageBox::StandardButton answer, int timeoutMs)
+QString summary(const ShownMessage &message)
 {
-    auto seen = std::make_shared<SeenMessage>();
-    std::weak_ptr<SeenMessage> weakSeen = seen;
-    seen->watch = onNextModalWidget(
-        [weakSeen, answer](QWidget *w) {
-            auto *box = qobject_cast<QMessageBox *>(w);
-            if (!box)
-                return;
-            if (auto seen = weakSeen.lock()) {
-                seen->shown = true;
-                seen->title = box->windowTitle();
-                seen->text = box->text();
-                seen->icon = box->icon();
-                seen->buttons = box->standardButtons();
-            }
-            if (QAbstractButton *b = box->button(answer))
-                b->click();
-            else
-                box->reject();
-        },
-        timeoutMs);
-    return seen;
+    QStringList buttons;
+    for (const auto &[button, name] : {std::pair{QMessageBox::Ok, "Ok"}, {QMessageBox::Yes, "Yes"},
+                                       {QMessageBox::No, "No"}, {QMessageBox::Cancel, "Cancel"}}) {
+        if (message.buttons & button)
+            buttons << QLatin1String(name);
+    }
+    return message.title + " / " + QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(message.icon) + " / " +
+           buttons.join('|') + " / " + message.text;
 }
 
 MessageAnswers::MessageAnswers(QList<QMessageBox::StandardButton> answers) : m_answers(std::move(answers))
@@ -63,6 +49,11 @@ MessageAnswers::MessageAnswers(QList<QMessageBox::StandardButton> answers) : m_a
             box->reject();
     });
     m_timer.start();
+}
+
+QString MessageAnswers::waitFor(qsizetype n, int timeoutMs)
+{
+    return QTest::qWaitFor([&] { return seen.size() > n; }, timeoutMs) ? summary(seen.at(n)) : QString();
 }
 
 } // namespace TestSupport

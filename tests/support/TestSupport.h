@@ -23,22 +23,6 @@ namespace TestSupport {
 // Watches for the next modal widget while alive; destroying it stops the watch.
 using ModalWatch = std::shared_ptr<QObject>;
 
-// What a message box showed before it was answered.
-struct SeenMessage
-{
-    ModalWatch watch;
-    bool shown = false;
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-};
-
-// Answers the next modal message box (waiting up to timeoutMs for it) by clicking `answer`,
-// and records what it showed. Keep the returned object alive until the box has been answered.
-[[nodiscard]] std::shared_ptr<SeenMessage> answerNextMessageBox(QMessageBox::StandardButton answer,
-                                                                int timeoutMs = 5000);
-
 // Runs `action` on the next modal widget of any kind (a dialog, a window) once it appears, as long
 // as the returned watch is kept alive.
 [[nodiscard]] ModalWatch onNextModalWidget(std::function<void(QWidget *)> action, int timeoutMs = 5000);
@@ -52,6 +36,9 @@ struct ShownMessage
     QMessageBox::StandardButtons buttons;
 };
 
+// All of a box in one line, "title / icon / buttons / text", to compare at once.
+QString summary(const ShownMessage &message);
+
 // Answers message boxes one after another while alive, the n-th with answers[n], and records what
 // each showed. Another modal window in front (the dialog a box comes from) is passed over; boxes
 // beyond the last answer are left alone.
@@ -61,6 +48,9 @@ public:
     explicit MessageAnswers(QList<QMessageBox::StandardButton> answers);
 
     QList<ShownMessage> seen;
+
+    // The summary of the n-th box (counting from 0), waiting up to timeoutMs for it; empty if none.
+    QString waitFor(qsizetype n, int timeoutMs = 5000);
 
 private:
     QList<QMessageBox::StandardButton> m_answers;
