@@ -1,0 +1,261 @@
+// The notes leaving the program: Export To Word (the .docx read back with libzip) and Print
+// (printed to PDF by the scripted desktop and read back with pdftotext).
+#include "EditorKit.h"
+
+#include "core/DocxExport.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QXmlStreamReader>
+
+#include <zip.h>
+
+namespace {
+
+// The named entries of a zip archive held in `bytes`; empty when it is not one.
+QMap<QString, QByteArray> unzip(const QByteArray &bytes)
+{
+    QMap<QString, QByteArray> entries;
+    zip_source_t *source = zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, nullptr);
+    zip_t *archive = source ? zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, nullptr) : nullptr;
+    if (!archive) {
+        zip_source_free(source);
+        return entries;
+    }
+    for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
+        zip_stat_t stat;
+        zip_file_t *file = zip_stat_index(archive, zip_uint64_t(i), 0, &stat) == 0 ? zip_fopen_index(archive, zip_uint64_t(i), 0) : nullptr;
+        QByteArray data(qsizetype(file ? stat.size : 0), '\0');
+        if (file && zip_fread(file, data.data(), stat.size) == zip_int64_t(stat.size))
+            entries.insert(QString::fromUtf8(stat.name), data);
+        if (file)
+            zip_fclose(file);
+    }
+    zip_close(archive);
+    return entries;
+}
+
+// The paragraphs of word/document.xml, tab marks as "\t"; "<error>..." when it is not well formed.
+QStringList paragraphs(const QByteArray &xml, bool *formatted = nullptr)
+{
+    QStringList result;
+    QXmlStreamReader reader(xml);
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (!reader.isStartElement() || reader.namespaceUri() != QLatin1String("http://schemas.openxmlformats.org/wordprocessingml/2006/main"))
+            continue;
+        if (reader.name() == QLatin1String("p"))
+            result.append(QString());
+        else if (reader.name() == QLatin1String("t") && !result.isEmpty())
+            result.last() += reader.readElementText();
+        else if (reader.name() == QLatin1String("tab") && !result.isEmpty())
+            result.last() += QLatin1Char('\t');
+        else if (formatted && (reader.name() == QLatin1String("rPr") || reader.name() == QLatin1String("pPr")))
+            *formatted = true;
+    }
+    return reader.hasError() ? QStringList{QStringLiteral("<error>") + reader.errorString()} : result;
+}
+
+QStringList documentIn(const QString &docx, bool *formatted = nullptr)
+{
+    return paragraphs(unzip(readFile(docx)).value(QStringLiteral("word/document.xml")), formatted);
+}
+
+QStringList filesIn(const QString &folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+
+void expectQuestion(const TestSupport::ShownMessage &shown, const QString &text)
+{
+    QCOMPARE(shown.text, text);
+    QCOMPARE(shown.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(shown.icon, QMessageBox::Question);
+    QCOMPARE(shown.title, QStringLiteral("Mortarix"));
+}
+
+} // namespace
+
+class TestEditorOutput : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void documentParagraphs_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("one line") << "Job notes" << QStringList{"Job notes"};
+        QTest::newRow("three lines") << "one\ntwo\nthree" << QStringList{"one", "two", "three"};
+        QTest::newRow("empty lines kept") << "top\n\nbottom\n" << QStringList{"top", "", "bottom", ""};
+        QTest::newRow("Windows and old Mac line ends") << "a\r\nb\rc" << QStringList{"a", "b", "c"};
+        QTest::newRow("XML specials") << "5 < 6 & 7 > 2 \"q\" 's'" << QStringList{"5 < 6 & 7 > 2 \"q\" 's'"};
+        QTest::newRow("markup as text") << "<w:t>not a tag</w:t>" << QStringList{"<w:t>not a tag</w:t>"};
+        QTest::newRow("spaces kept") << "  indented   gaps  " << QStringList{"  indented   gaps  "};
+        QTest::newRow("tabs") << "qty\tsize\t\tcost" << QStringList{"qty\tsize\t\tcost"};
+        const QString world = QString::fromUtf8("Béton ½\" ça — 混凝土 👷");
+        QTest::newRow("accents and other scripts") << world << QStringList{world};
+        QTest::newRow("control characters left out")
+            << "a" + QString(QChar(0x01)) + "b" + QChar(0x0B) + QChar(0xFFFF) + "c" << QStringList{"abc"};
+        QTest::newRow("lone surrogates left out")
+            << "x" + QString(QChar(0xD800)) + "y" + QChar(0xDC00) << QStringList{"xy"};
+        QTest::newRow("empty") << "" << QStringList{""};
+    }
+
+    void documentParagraphs()
+    {
+        QFETCH(QString, text); QFETCH(QStringList, expected);
+        bool formatted = false;
+        QCOMPARE(paragraphs(DocxExport::documentXml(text), &formatted), expected);
+        QVERIFY(!formatted);
+    }
+
+    void packageHoldsTheThreeParts()
+    {
+        const QByteArray bytes = DocxExport::package(QStringLiteral("first\nsecond"));
+        const QMap<QString, QByteArray> entries = unzip(bytes);
+        QCOMPARE(entries.keys(), (QStringList{"[Content_Types].xml", "_rels/.rels", "word/document.xml"}));
+        QVERIFY(entries.value(QStringLiteral("[Content_Types].xml"))
+                    .contains("<Override PartName=\"/word/document.xml\" ContentType=\"application/"
+                              "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"));
+        QVERIFY(entries.value(QStringLiteral("[Content_Types].xml")).contains("Extension=\"rels\""));
+        const QByteArray rels = entries.value(QStringLiteral("_rels/.rels"));
+        QVERIFY(rels.contains("Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\""));
+        QVERIFY(rels.contains("Target=\"word/document.xml\""));
+        for (const QString &name : entries.keys()) {
+            QXmlStreamReader reader(entries.value(name));
+            while (!reader.atEnd())
+                reader.readNext();
+            QVERIFY2(!reader.hasError(), qPrintable(name + QStringLiteral(": ") + reader.errorString()));
+        }
+        QCOMPARE(paragraphs(entries.value(QStringLiteral("word/document.xml"))), (QStringList{"first", "second"}));
+    }
+
+    void writingNeverOverwrites()
+    {
+        QCOMPARE(DocxExport::baseName(QDateTime(QDate(2023, 12, 31), QTime(23, 59, 59))),
+                 QStringLiteral("Mortarix Notes 2023-12-31 235959"));
+        QTemporaryDir folder;
+        const QDateTime when(QDate(2024, 3, 5), QTime(7, 8, 9));
+        const QString name = folder.filePath(QStringLiteral("Mortarix Notes 2024-03-05 070809"));
+        writeFile(name + ".docx", "somebody else's");
+        for (int n : {2, 3}) {
+            const DocxExport::Result written = DocxExport::writeDocument(QString::number(n), folder.path(), when);
+            QVERIFY2(written.ok(), qPrintable(written.error));
+            QCOMPARE(written.path, name + QStringLiteral(" (%1).docx").arg(n));
+            QCOMPARE(documentIn(written.path), QStringList{QString::number(n)});
+        }
+        QCOMPARE(readFile(name + ".docx"), QByteArray("somebody else's"));
+        QCOMPARE(filesIn(folder.path()).size(), 3); // no temporary file is left beside them
+
+        const QString missing = folder.filePath(QStringLiteral("not here"));
+        const DocxExport::Result failed = DocxExport::writeDocument(QStringLiteral("text"), missing, when);
+        QVERIFY(!failed.ok() && failed.path.isEmpty());
+        QVERIFY2(failed.error.contains(missing), qPrintable(failed.error));
+        QCOMPARE(filesIn(folder.path()).size(), 3);
+    }
+
+    // The editor's command: a question, the document in the documents folder, opened with the
+    // default application (or a message saying where it is), never any formatting.
+    void exportCommand_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<QStringList>("expected"); // paragraphs; empty: no document
+        const QStringList notes{"Footing notes", "", "12 yd at $95"};
+        QTest::newRow("Yes") << notes.join('\n') << QMessageBox::Yes << true << notes;
+        QTest::newRow("No") << "Footing notes" << QMessageBox::No << true << QStringList{};
+        QTest::newRow("empty editor") << "" << QMessageBox::Yes << true << QStringList{};
+        QTest::newRow("no application to open it") << "notes" << QMessageBox::Yes << false << QStringList{"notes"};
+    }
+
+    void exportCommand()
+    {
+        QFETCH(QString, text); QFETCH(QMessageBox::StandardButton, answer); QFETCH(bool, opens); QFETCH(QStringList, expected);
+        Editor editor;
+        editor.desktop.openSucceeds = opens;
+        editor.text->setPlainText(text);
+        editor.format(0, std::min(4, int(text.size())), charFormat(true, true, true, Qt::red));
+        Answers answers({answer, QMessageBox::Ok});
+        editor.trigger(QStringLiteral("mnuxprToWrd"));
+        QCOMPARE(answers.seen.size(), opens ? 1 : 2);
+        expectQuestion(answers.seen.constFirst(), "You Must Have MS-Word On Your Computer To Export \n"
+                                                  "This Text To A Word Document.\n\nDo You Want To Continue?");
+        const QStringList written = filesIn(editor.desktop.documents.path());
+        QCOMPARE(written.size(), expected.isEmpty() ? 0 : 1);
+        QCOMPARE(editor.desktop.documentsOpened.size(), written.size());
+        if (expected.isEmpty())
+            return;
+        QVERIFY2(QRegularExpression(QStringLiteral("^Mortarix Notes \\d{4}-\\d\\d-\\d\\d \\d{6}\\.docx$"))
+                     .match(written.constFirst()).hasMatch(), qPrintable(written.constFirst()));
+        const QString path = QDir(editor.desktop.documents.path()).filePath(written.constFirst());
+        QCOMPARE(editor.desktop.documentsOpened, QStringList{path});
+        bool formatted = false;
+        QCOMPARE(documentIn(path, &formatted), expected);
+        QVERIFY(!formatted);
+        if (opens)
+            return;
+        const TestSupport::ShownMessage sorry = answers.seen.constLast();
+        QCOMPARE(sorry.text, "Sorry, Unable To Execute That Request.\nYou Do Not Have MS - Word Installed On Your "
+                             "Computer.\n\nThe text has been saved as:\n" + path);
+        QCOMPARE(sorry.icon, QMessageBox::Information);
+        QCOMPARE(sorry.buttons, QMessageBox::Ok);
+        QCOMPARE(sorry.title, QStringLiteral("Mortarix"));
+    }
+
+    // Selection [from, to); the heading is bold and large, and prints all the same.
+    void print_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<bool>("dialogAccepts");
+        QTest::addColumn<QStringList>("printed"); // the lines on the page, in order; empty: no page
+        QTest::addColumn<int>("dialogs");
+        const QString notes = QStringLiteral("Footing pour Monday\nRebar delivery Tuesday\nBlock crew Friday");
+        QTest::newRow("whole text") << notes << 0 << 0 << QMessageBox::Yes << true << notes.split('\n') << 1;
+        QTest::newRow("selection only") << notes << 20 << 42 << QMessageBox::Yes << true
+                                        << QStringList{"Rebar delivery Tuesday"} << 1;
+        QTest::newRow("dialog cancelled") << notes << 0 << 0 << QMessageBox::Yes << false << QStringList{} << 1;
+        QTest::newRow("No") << notes << 0 << 0 << QMessageBox::No << true << QStringList{} << 0;
+        QTest::newRow("empty editor") << "" << 0 << 0 << QMessageBox::Yes << true << QStringList{} << 0;
+    }
+
+    void print()
+    {
+        QFETCH(QString, text); QFETCH(int, from); QFETCH(int, to); QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(bool, dialogAccepts); QFETCH(QStringList, printed); QFETCH(int, dialogs);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed.");
+        Editor editor;
+        editor.desktop.pdfPath = editor.path(QStringLiteral("notes.pdf"));
+        editor.desktop.printDialogAccepts = dialogAccepts;
+        editor.text->setPlainText(text);
+        QTextCharFormat heading = charFormat(true);
+        heading.setFontPointSize(20);
+        editor.format(0, std::min(7, int(text.size())), heading);
+        editor.select(from, to);
+        const QString html = editor.text->toHtml();
+        editor.desktop.commonDialog().title = QStringLiteral("Before");
+        Answers answers({answer});
+        editor.trigger(QStringLiteral("mnuPopPrnt"));
+        QCOMPARE(answers.seen.size(), 1);
+        expectQuestion(answers.seen.constFirst(), "You Are About To Print This Information,\n\nDo You Want To Print Now?");
+        QCOMPARE(editor.desktop.printDialogs, dialogs);
+        QCOMPARE(editor.desktop.commonDialog().title, dialogs ? QStringLiteral("Print") : QStringLiteral("Before"));
+        // Printing changes nothing in the editor.
+        QCOMPARE(editor.text->toHtml(), html);
+        QCOMPARE(QPair(editor.text->textCursor().selectionStart(), editor.text->textCursor().selectionEnd()), QPair(from, to));
+        QCOMPARE(QFileInfo::exists(editor.desktop.pdfPath), !printed.isEmpty());
+        if (printed.isEmpty())
+            return;
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {editor.desktop.pdfPath, QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0);
+        const QString onPaper = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        const QStringList lines = onPaper.split(QRegularExpression(QStringLiteral("[\n\f]")), Qt::SkipEmptyParts);
+        QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("\\D"))), printed); // page numbers aside
+    }
+};
+
+MORTARIX_TEST_MAIN(TestEditorOutput)
+#include "tst_editoroutput.moc"
