@@ -6,11 +6,7 @@
 #include "editor/EditorPage.h"
 #include "shell/MainWindow.h"
 
-#include <QAction>
-#include <QFile>
-#include <QLabel>
-#include <QTextCursor>
-#include <QTextEdit>
+#include <QtWidgets>
 
 using Answers = TestSupport::MessageAnswers;
 
@@ -23,9 +19,10 @@ inline QByteArray readFile(const QString &path)
 inline void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
+
+inline QStringList filesIn(const QString &folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
 
 struct Editor
 {
@@ -38,39 +35,29 @@ struct Editor
 
     Editor() { window.show(); }
     QString path(const QString &name) const { return files.filePath(name); }
-    QAction *entry(const QString &name) const { return window.menuAction(name); }
-    void trigger(const QString &name) { entry(name)->trigger(); }
+    void trigger(const QString &entry) { window.menuAction(entry)->trigger(); }
     void open(const QString &file) { desktop.openAnswers.enqueue(file); trigger(QStringLiteral("mnuRTFFLEOPN")); }
     void type(const QString &keys) { text->setFocus(); QTest::keyClicks(text, keys); }
     QTextCursor cursor(int from, int to) const
     {
-        QTextCursor c(text->document());
-        c.setPosition(from);
-        c.setPosition(to, QTextCursor::KeepAnchor);
-        return c;
+        QTextCursor cursor(text->document());
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        return cursor;
     }
     void select(int from, int to) { text->setTextCursor(cursor(from, to)); }
-    void format(int from, int to, const QTextCharFormat &f) { cursor(from, to).mergeCharFormat(f); }
-    // The format of the character at `position`, as the document holds it.
-    QTextCharFormat at(int position) const { return cursor(position + 1, position + 1).charFormat(); }
-    QFont fontAt(int position) const { return at(position).font().resolve(text->document()->defaultFont()); }
-    QColor colourAt(int position) const
-    {
-        const QTextCharFormat f = at(position);
-        return f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color() : QColor(Qt::black);
-    }
+    void format(int from, int to, const QTextCharFormat &format) { cursor(from, to).mergeCharFormat(format); }
+    QTextCharFormat at(int i) const { return cursor(i + 1, i + 1).charFormat(); }
+    QFont fontAt(int i) const { return at(i).font().resolve(text->document()->defaultFont()); }
+    QColor colourAt(int i) const { return at(i).hasProperty(QTextFormat::ForegroundBrush) ? at(i).foreground().color() : Qt::black; }
 };
 
 inline QTextCharFormat charFormat(bool bold, bool italic = false, bool underline = false, QColor colour = {})
 {
-    QTextCharFormat f;
-    if (bold)
-        f.setFontWeight(QFont::Bold);
-    if (italic)
-        f.setFontItalic(true);
-    if (underline)
-        f.setFontUnderline(true);
-    if (colour.isValid())
-        f.setForeground(colour);
-    return f;
+    QTextCharFormat format;
+    if (bold) format.setFontWeight(QFont::Bold);
+    if (italic) format.setFontItalic(true);
+    if (underline) format.setFontUnderline(true);
+    if (colour.isValid()) format.setForeground(colour);
+    return format;
 }

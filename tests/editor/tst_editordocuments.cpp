@@ -2,39 +2,31 @@
 // file dialog carries between uses, real RTF files, and files far larger than any notes.
 #include "EditorKit.h"
 
-#include <QElapsedTimer>
-#include <QGroupBox>
-#include <QMenu>
-#include <QPushButton>
-
 namespace {
 
-const QByteArray kFirstRtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 First notes\\par Second line}";
 const QString kNotSaved = QStringLiteral("The File Could Not Be Saved.\n\n%1\n");
 const QString kNotOpened = QStringLiteral("The File Could Not Be Opened.\n\n%1\n");
 const QString kSaveChanges = QStringLiteral("Would you like to save your changes?");
+const QString kRtfFilter = QStringLiteral("Rich Text (*.rtf)|*.rtf");
 
-// An editor holding first.rtf, opened, with `typed` typed at its start.
+// An editor holding `file` (first.rtf beside it by default) as opened, then `typed` typed at its start.
 struct Opened : Editor
 {
-    QString first = path(QStringLiteral("first.rtf"));
+    QString first;
     explicit Opened(const QString &typed = {}, const QString &file = {})
+        : first(file.isEmpty() ? path(QStringLiteral("first.rtf")) : file)
     {
-        if (!file.isEmpty())
-            first = file;
-        writeFile(first, kFirstRtf);
+        writeFile(first, "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 First notes\\par Second line}");
         open(first);
         type(typed);
     }
 };
 
-// `length` characters of `document` from `from`, paragraph ends as U+2029.
-QString textAt(QTextDocument *document, int from, int length)
+void expectMessage(const TestSupport::ShownMessage &shown, const QString &start, QMessageBox::Icon icon)
 {
-    QTextCursor cursor(document);
-    cursor.setPosition(std::max(0, from));
-    cursor.setPosition(std::min(from + length, document->characterCount() - 1), QTextCursor::KeepAnchor);
-    return cursor.selectedText();
+    QVERIFY2(shown.text.startsWith(start), qPrintable(shown.text));
+    QCOMPARE(shown.icon, icon);
+    QCOMPARE(shown.title, QStringLiteral("Mortarix"));
 }
 
 } // namespace
@@ -74,102 +66,77 @@ private slots:
     }
 
     // The editor holds first.rtf with typing; a load replaces both, anything else leaves them.
+    // File > Open of the main window (mnuopen) first brings the editor page forward from `shown`.
     void open_data()
     {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("name"); // "" cancels; "folder.rtf" is a folder, "gone.rtf" missing
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("message"); // "": it loads
-        const QString notRtf = kNotOpened + QStringLiteral("It is not a Rich Text (RTF) file.");
-        QTest::newRow("loads") << "mnuRTFFLEOPN" << "b.rtf" << QByteArray("{\\rtf1 Other\\par notes}") << "";
-        QTest::newRow("main menu loads") << "mnuopen" << "b.rtf" << QByteArray("{\\rtf1 Other\\par notes}") << "";
-        QTest::newRow("cancelled") << "mnuRTFFLEOPN" << "" << QByteArray() << "No file selected";
-        QTest::newRow("not rich text") << "mnuRTFFLEOPN" << "p.rtf" << QByteArray("Just words\n") << notRtf;
-        QTest::newRow("junk before the brace") << "mnuopen" << "j.rtf" << QByteArray("x{\\rtf1 Hid}") << notRtf;
-        QTest::newRow("empty file") << "mnuRTFFLEOPN" << "e.rtf" << QByteArray("") << notRtf;
-        QTest::newRow("missing") << "mnuRTFFLEOPN" << "gone.rtf" << QByteArray() << kNotOpened + "No such file";
-        QTest::newRow("a folder") << "mnuRTFFLEOPN" << "folder.rtf" << QByteArray() << kNotOpened;
+        QTest::addColumn<QString>("entry"); QTest::addColumn<int>("shown"); QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content"); QTest::addColumn<QString>("message"); // "": it loads
+        const QString notRtf = kNotOpened + "It is not a Rich Text (RTF) file.";
+        const QByteArray other = "{\\rtf1 Other\\par notes}";
+        const int editor = MainWindow::kEditorPage, options = MainWindow::kOptionsPage;
+        QTest::newRow("loads") << "mnuRTFFLEOPN" << editor << "b.rtf" << other << "";
+        QTest::newRow("main menu, from options") << "mnuopen" << options << "b.rtf" << other << "";
+        QTest::newRow("main menu, from price list") << "mnuopen" << int(MainWindow::kPriceListPage) << "" << other
+                                                   << "No file selected";
+        QTest::newRow("main menu, from start page") << "mnuopen" << int(MainWindow::kStartPage) << "" << other
+                                                   << "No file selected";
+        QTest::newRow("main menu, price list over editor") << "mnuopen" << -1 << "" << other << "No file selected";
+        QTest::newRow("cancelled") << "mnuRTFFLEOPN" << editor << "" << other << "No file selected";
+        QTest::newRow("not rich text") << "mnuRTFFLEOPN" << editor << "p.rtf" << QByteArray("Just words\n") << notRtf;
+        QTest::newRow("junk before the brace") << "mnuRTFFLEOPN" << editor << "j.rtf" << QByteArray("x{\\rtf1 a}")
+                                               << notRtf;
+        QTest::newRow("empty file") << "mnuRTFFLEOPN" << editor << "e.rtf" << QByteArray("") << notRtf;
+        QTest::newRow("missing") << "mnuRTFFLEOPN" << editor << "gone.rtf" << QByteArray() << kNotOpened + "No such file";
+        QTest::newRow("a folder") << "mnuRTFFLEOPN" << editor << "folder.rtf" << QByteArray() << kNotOpened;
     }
 
     void open()
     {
-        QFETCH(QString, entry); QFETCH(QString, name); QFETCH(QByteArray, content); QFETCH(QString, message);
+        QFETCH(QString, entry); QFETCH(int, shown); QFETCH(QString, name); QFETCH(QByteArray, content);
+        QFETCH(QString, message);
         Opened editor(QStringLiteral(" typed"));
-        const QString before = editor.text->toPlainText();
-        const QString file = name.isEmpty() ? QString() : editor.path(name);
-        if (name == QLatin1String("folder.rtf"))
+        MainWindow &window = editor.window;
+        if (shown != MainWindow::kStartPage)
+            window.switchToPage(shown == MainWindow::kOptionsPage || shown == MainWindow::kPriceListPage ? 1 : MainWindow::kEditorPage);
+        if (shown == MainWindow::kOptionsPage)
+            window.page(shown)->show();
+        if (shown == MainWindow::kPriceListPage || shown == -1)
+            window.showPriceList();
+        const QString before = editor.text->toPlainText(), file = name.isEmpty() ? name : editor.path(name);
+        if (name.startsWith(QLatin1String("folder")))
             QVERIFY(QDir().mkpath(file));
-        else if (!file.isEmpty() && name != QLatin1String("gone.rtf"))
+        else if (!file.isEmpty() && !content.isNull())
             writeFile(file, content);
         editor.desktop.commonDialog().title = QStringLiteral("Left Over");
         editor.desktop.openAnswers.enqueue(file);
         Answers answers({QMessageBox::Ok});
         editor.trigger(entry);
         const Desktop::CommonDialogState seen = editor.desktop.openSeen.constLast();
-        QCOMPARE(QPair(seen.filter, seen.initialDir), QPair(QStringLiteral("Rich Text (*.rtf)|*.rtf"), QDir::homePath()));
+        QCOMPARE(QStringList({seen.filter, seen.initialDir, seen.title}), QStringList({kRtfFilter, QDir::homePath(), "Left Over"}));
         QVERIFY(seen.fileMustExist && !seen.overwritePrompt);
-        QCOMPARE(seen.title, QStringLiteral("Left Over"));
-        if (message.isEmpty()) {
-            QVERIFY(answers.seen.isEmpty());
-            QCOMPARE(editor.text->toPlainText(), QStringLiteral("Other\nnotes"));
-            QCOMPARE(editor.label->text(), file);
-            QVERIFY(editor.page->isModified()); // only Close clears it
-            return;
+        QVERIFY(editor.page->isModified()); // only Close clears it
+        if (entry == QLatin1String("mnuopen")) {
+            QVERIFY(window.page(MainWindow::kEditorPage)->isVisible());
+            QVERIFY(!window.page(MainWindow::kOptionsPage)->isVisible() && !window.page(MainWindow::kPriceListPage)->isVisible());
+            QCOMPARE(window.statusText(MainWindow::StatusPanel::Page), QString(shown == -1 ? "Price List" : "Text Editor"));
         }
-        QCOMPARE(answers.seen.size(), 1);
-        const TestSupport::ShownMessage shown = answers.seen.constFirst();
-        QVERIFY2(shown.text.startsWith(QString(message).replace(QStringLiteral("%1"), file)), qPrintable(shown.text));
-        QCOMPARE(shown.icon, file.isEmpty() ? QMessageBox::NoIcon : QMessageBox::Warning);
-        QCOMPARE(shown.title, QStringLiteral("Mortarix"));
-        QCOMPARE(shown.buttons, QMessageBox::Ok);
-        QCOMPARE(editor.text->toPlainText(), before);
-        QCOMPARE(editor.label->text(), editor.first);
-        QVERIFY(editor.page->isModified());
-    }
-
-    // File > Open of the main window brings the editor forward first; it stays when cancelled.
-    void mainMenuOpenBringsTheEditorForward_data()
-    {
-        QTest::addColumn<int>("shown"); // -1: the price list over the editor
-        QTest::addColumn<QString>("status");
-        QTest::newRow("options page") << int(MainWindow::kOptionsPage) << "Text Editor";
-        QTest::newRow("price list") << int(MainWindow::kPriceListPage) << "Text Editor";
-        QTest::newRow("start page") << int(MainWindow::kStartPage) << "Text Editor";
-        QTest::newRow("editor already") << int(MainWindow::kEditorPage) << "Text Editor";
-        QTest::newRow("editor under the price list") << -1 << "Price List"; // the status stays
-    }
-
-    void mainMenuOpenBringsTheEditorForward()
-    {
-        QFETCH(int, shown); QFETCH(QString, status);
-        Editor editor;
-        MainWindow &window = editor.window;
-        if (shown != MainWindow::kStartPage)
-            window.switchToPage(shown == MainWindow::kEditorPage || shown == -1 ? MainWindow::kEditorPage : 1);
-        if (shown == MainWindow::kOptionsPage) {
-            window.page(shown)->show();
-            window.page(shown)->raise();
-        } else if (shown == MainWindow::kPriceListPage || shown == -1) {
-            window.showPriceList();
+        QCOMPARE(answers.seen.size(), message.isEmpty() ? 0 : 1);
+        QCOMPARE(editor.text->toPlainText(), message.isEmpty() ? QStringLiteral("Other\nnotes") : before);
+        QCOMPARE(editor.label->text(), message.isEmpty() ? file : editor.first);
+        if (!message.isEmpty()) {
+            expectMessage(answers.seen.constFirst(), QString(message).replace("%1", file), file.isEmpty() ? QMessageBox::NoIcon : QMessageBox::Warning);
+            QCOMPARE(answers.seen.constFirst().buttons, QMessageBox::Ok);
         }
-        Answers answers({QMessageBox::Ok});
-        editor.trigger(QStringLiteral("mnuopen"));
-        QCOMPARE(answers.seen.size(), 1);
-        QCOMPARE(editor.desktop.openSeen.size(), 1);
-        QVERIFY(window.page(MainWindow::kEditorPage)->isVisible());
-        QVERIFY(!window.page(MainWindow::kOptionsPage)->isVisible());
-        QVERIFY(!window.page(MainWindow::kPriceListPage)->isVisible());
-        QCOMPARE(window.statusText(MainWindow::StatusPanel::Page), status);
     }
 
-    // Real RTF files keep their text through Open, Save and Open again.
+    // Real RTF files keep their text through Open, Save As and Open again.
     void corpusRoundTrip_data()
     {
         QTest::addColumn<QString>("file");
-        for (const QString &name : TestSupport::corpusRtfFiles())
-            QTest::newRow(qPrintable(name)) << TestSupport::corpusDir() + QStringLiteral("/rtf/") + name;
         if (TestSupport::corpusRtfFiles().isEmpty())
             QSKIP("The RTF sample corpus is not beside the project (set MORTARIX_CORPUS).");
+        for (const QString &name : TestSupport::corpusRtfFiles())
+            QTest::newRow(qPrintable(name)) << TestSupport::corpusDir() + QStringLiteral("/rtf/") + name;
     }
 
     void corpusRoundTrip()
@@ -178,16 +145,12 @@ private slots:
         Editor editor;
         Answers answers({QMessageBox::Ok});
         editor.open(file);
-        if (!answers.seen.isEmpty())
-            QSKIP(qPrintable(answers.seen.constFirst().text));
+        if (!answers.seen.isEmpty() || !editor.page->hasText())
+            QSKIP(qPrintable("Nothing to save. " + answers.seen.value(0).text));
         QCOMPARE(editor.label->text(), file);
         QVERIFY(!editor.page->isModified()); // loading is not typing
-        const QString text = editor.text->toPlainText();
-        if (file.endsWith(QLatin1String("rtfjs-wordpad-colors.rtf")))
-            QVERIFY2(text.contains(QLatin1String("Colored & Highlighted Line")), qPrintable(text));
-        if (!editor.page->hasText())
-            QSKIP("Nothing in it to save.");
-        const QString copy = editor.path(QStringLiteral("copy.rtf"));
+        const QString text = editor.text->toPlainText(), copy = editor.path(QStringLiteral("copy.rtf"));
+        QVERIFY(!file.endsWith(QLatin1String("wordpad-colors.rtf")) || text.contains("Colored & Highlighted Line"));
         editor.desktop.saveAnswers.enqueue(copy);
         editor.trigger(QStringLiteral("mnuRTFSaveAs"));
         editor.open(copy);
@@ -196,130 +159,85 @@ private slots:
         QCOMPARE(editor.text->toPlainText(), text);
     }
 
-    // Save writes rich text whatever the name; Save As writes plain text for ".txt" in any case.
+    // Save writes rich text whatever the name, Save As plain text for ".txt" in any case. Rich text
+    // keeps what Format gave "marked"; nothing is left beside the file.
     void saveFormats_data()
     {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("plain");
+        QTest::addColumn<QString>("entry"); QTest::addColumn<QString>("name"); QTest::addColumn<bool>("plain");
         for (const char *name : {"notes.rtf", "notes.txt"})
             QTest::addRow("Save, %s", name) << "mnuRFSave" << name << false;
-        for (const char *name : {"notes.rtf", "notes.text", "notestxt", "notes"})
-            QTest::addRow("Save As, %s", name) << "mnuRTFSaveAs" << name << false;
-        for (const char *name : {"notes.txt", "NOTES.TXT", "notes.Txt"})
-            QTest::addRow("Save As, %s", name) << "mnuRTFSaveAs" << name << true;
+        for (const char *name : {"notes.rtf", "notes.text", "notestxt", "notes", "notes.txt", "NOTES.TXT", "notes.Txt"})
+            QTest::addRow("Save As, %s", name) << "mnuRTFSaveAs" << name << QString(name).toLower().endsWith(".txt");
     }
 
     void saveFormats()
     {
         QFETCH(QString, entry); QFETCH(QString, name); QFETCH(bool, plain);
-        Opened editor;
-        editor.text->moveCursor(QTextCursor::End);
-        editor.type(QStringLiteral(" & more"));
+        Opened editor(QStringLiteral("marked "));
+        editor.select(0, 6);
+        editor.desktop.fontAnswer = QFont(QStringLiteral("DejaVu Serif"), 15);
+        editor.desktop.colorAnswer = QColor(200, 30, 40);
+        for (const char *format : {"mnuPopRTfntedt", "mnuPopRTboldedit", "mnuPopRTitalicedit", "mnuPopRTundrlneedit", "mnuPopRTcoloredit"})
+            editor.trigger(QLatin1String(format));
         const QString file = editor.path(name);
         editor.desktop.saveAnswers.enqueue(file);
         editor.trigger(entry);
         // Saving touches neither the name shown nor the flag Close reads.
         QCOMPARE(editor.label->text(), editor.first);
         QVERIFY(editor.page->isModified());
-        QCOMPARE(QDir(editor.files.path()).entryList(QDir::Files | QDir::Hidden).size(), 2); // nothing left over
+        QCOMPARE(filesIn(editor.files.path()).size(), 2);
         QCOMPARE(readFile(file).startsWith("{\\rtf"), !plain);
         if (!plain)
             editor.open(file);
-        QCOMPARE(plain ? QString::fromUtf8(readFile(file)) : editor.text->toPlainText(),
-                 QStringLiteral("First notes\nSecond line & more"));
-    }
-
-    // What the Format menu gives the text comes back when the saved file is opened again.
-    void formattingSurvivesSaveAndOpen_data()
-    {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<int>("property");
-        const char *entries[] = {"mnuPopRTboldedit", "mnuPopRTitalicedit", "mnuPopRTundrlneedit",
-                                 "mnuPopRTcoloredit", "mnuPopRTfntedt"};
-        for (int i = 0; i < 5; ++i)
-            QTest::newRow(entries[i]) << entries[i] << i;
-    }
-
-    void formattingSurvivesSaveAndOpen()
-    {
-        QFETCH(QString, entry); QFETCH(int, property);
-        Editor editor;
-        editor.type(QStringLiteral("plain marked plain"));
-        editor.select(6, 12);
-        editor.desktop.colorAnswer = QColor(200, 30, 40);
-        QFont chosen(QStringLiteral("DejaVu Serif"));
-        chosen.setPointSizeF(15);
-        editor.desktop.fontAnswer = chosen;
-        editor.trigger(entry);
-        const QString file = editor.path(QStringLiteral("formatted.rtf"));
-        editor.desktop.saveAnswers.enqueue(file);
-        editor.trigger(QStringLiteral("mnuRFSave"));
-        editor.text->clear();
-        editor.open(file);
-        QCOMPARE(editor.text->toPlainText(), QStringLiteral("plain marked plain"));
-        for (int i : {2, 6, 11, 14}) {
+        QCOMPARE(plain ? QString::fromUtf8(readFile(file)) : editor.text->toPlainText(), QStringLiteral("marked First notes\nSecond line"));
+        if (plain)
+            return;
+        for (int i : {0, 5, 6, 10}) {
             const QFont f = editor.fontAt(i);
-            const bool marked[] = {f.bold(), f.italic(), editor.at(i).fontUnderline(),
-                                   editor.colourAt(i) == QColor(200, 30, 40),
-                                   f.family() == QLatin1String("DejaVu Serif") && f.pointSizeF() == 15.0};
-            QVERIFY2(marked[property] == (i >= 6 && i < 12), qPrintable(QString::number(i)));
+            const bool marked = f.family() == "DejaVu Serif" && f.pointSizeF() == 15.0 && f.bold() && f.italic()
+                                && f.underline() && editor.colourAt(i) == QColor(200, 30, 40);
+            QVERIFY2(marked == (i < 6) && (i < 6 || !(f.bold() || f.italic() || f.underline())), qPrintable(QString::number(i)));
         }
     }
 
-    void saveDialogSettings()
+    // The shared dialog as Save sees it: Save As proposes the document's name and asks before
+    // overwriting; Save sets title, folder and filter; flags stay as the last use left them.
+    void saveDialog_data()
     {
+        QTest::addColumn<QString>("before"); QTest::addColumn<QString>("entry"); QTest::addColumn<QStringList>("seen");
+        QTest::addColumn<bool>("overwritePrompt"); QTest::addColumn<bool>("fileMustExist");
+        const QStringList set{"stale.rtf", kRtfFilter, "Save", QDir::homePath()};
+        QTest::newRow("Save As") << "" << "mnuRTFSaveAs" << QStringList{"first", kRtfFilter, "Earlier", "/somewhere"} << true << false;
+        QTest::newRow("Save after Open") << "mnuRTFFLEOPN" << "mnuRFSave" << set << false << true;
+        QTest::newRow("Save after Save As") << "mnuRTFSaveAs" << "mnuRFSave" << QStringList{"first", kRtfFilter, "Save", QDir::homePath()}
+                                            << true << false;
+        QTest::newRow("Save after Font") << "mnuPopRTfntedt" << "mnuRFSave" << set << true << false;
+        QTest::newRow("Save after Color") << "mnuPopRTcoloredit" << "mnuRFSave" << set << false << false;
+    }
+
+    void saveDialog()
+    {
+        QFETCH(QString, before); QFETCH(QString, entry); QFETCH(QStringList, seen); QFETCH(bool, overwritePrompt);
+        QFETCH(bool, fileMustExist);
         Opened editor;
         Desktop::CommonDialogState &dialog = editor.desktop.commonDialog();
-        dialog.initialDir = QStringLiteral("/somewhere");
         dialog.title = QStringLiteral("Earlier");
-        // Save As proposes the document's name and asks before overwriting; title and folder stay.
-        dialog.fileName = QStringLiteral("stale.rtf");
-        editor.trigger(QStringLiteral("mnuRTFSaveAs")); // cancelled
-        Desktop::CommonDialogState seen = editor.desktop.saveSeen.constLast();
-        QCOMPARE(QList<QString>({seen.fileName, seen.filter, seen.title, seen.initialDir}),
-                 QList<QString>({editor.first, "Rich Text (*.rtf)|*.rtf", "Earlier", "/somewhere"}));
-        QVERIFY(seen.overwritePrompt && !seen.fileMustExist);
-        // Save sets title, folder and filter; flags and name stay as the last use left them.
+        dialog.initialDir = QStringLiteral("/somewhere");
         dialog.filter = QStringLiteral("Text (*.txt)|*.txt");
-        editor.trigger(QStringLiteral("mnuRFSave")); // cancelled
-        seen = editor.desktop.saveSeen.constLast();
-        QCOMPARE(QList<QString>({seen.fileName, seen.filter, seen.title, seen.initialDir}),
-                 QList<QString>({editor.first, "Rich Text (*.rtf)|*.rtf", "Save", QDir::homePath()}));
-        QVERIFY(seen.overwritePrompt);
-        QCOMPARE(editor.desktop.saveSeen.size(), 2);
-    }
-
-    // The shared dialog keeps one set of flags for all its uses; a plain Save sees the last use's.
-    void saveSeesFlagsOfTheLastUse_data()
-    {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<bool>("overwritePrompt");
-        QTest::addColumn<bool>("fileMustExist");
-        QTest::newRow("after Open") << "mnuRTFFLEOPN" << false << true;
-        QTest::newRow("after Save As") << "mnuRTFSaveAs" << true << false;
-        QTest::newRow("after Font") << "mnuPopRTfntedt" << true << false;
-        QTest::newRow("after Color") << "mnuPopRTcoloredit" << false << false;
-    }
-
-    void saveSeesFlagsOfTheLastUse()
-    {
-        QFETCH(QString, before); QFETCH(bool, overwritePrompt); QFETCH(bool, fileMustExist);
-        Editor editor;
-        editor.type(QStringLiteral("notes"));
+        dialog.fileName = QStringLiteral("stale.rtf");
         Answers noFile({QMessageBox::Ok});
-        editor.trigger(before);
-        editor.trigger(QStringLiteral("mnuRFSave"));
-        const Desktop::CommonDialogState seen = editor.desktop.saveSeen.constLast();
-        QCOMPARE(QPair(seen.overwritePrompt, seen.fileMustExist), QPair(overwritePrompt, fileMustExist));
+        if (!before.isEmpty())
+            editor.trigger(before); // cancelled
+        editor.trigger(entry);
+        const Desktop::CommonDialogState last = editor.desktop.saveSeen.constLast();
+        QCOMPARE(QStringList({last.fileName, last.filter, last.title, last.initialDir}), seen.replaceInStrings(QRegularExpression("^first$"), editor.first));
+        QCOMPARE(QPair(last.overwritePrompt, last.fileMustExist), QPair(overwritePrompt, fileMustExist));
     }
 
-    // `answer` to "Would you like to save your changes?" (0: not asked); `saveAs` "" cancels.
+    // `answer` to the question (0: not asked); `saveAs` "" cancels; "saved " was saved first.
     void close_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("saveAs");
+        QTest::addColumn<QString>("typed"); QTest::addColumn<int>("answer"); QTest::addColumn<QString>("saveAs");
         QTest::addColumn<bool>("emptied");
         QTest::newRow("unchanged") << "" << 0 << "" << true;
         QTest::newRow("typed, No") << "typed " << int(QMessageBox::No) << "" << true;
@@ -334,29 +252,24 @@ private slots:
         QFETCH(QString, typed); QFETCH(int, answer); QFETCH(QString, saveAs); QFETCH(bool, emptied);
         Opened editor(typed);
         const QString before = editor.text->toPlainText();
-        if (typed == QLatin1String("saved ")) {
-            editor.desktop.saveAnswers.enqueue(editor.path(QStringLiteral("saved.rtf")));
+        editor.desktop.saveAnswers << editor.path("saved.rtf") << (saveAs.isEmpty() ? saveAs : editor.path(saveAs));
+        if (typed == QLatin1String("saved "))
             editor.trigger(QStringLiteral("mnuRFSave"));
-            QVERIFY(QFileInfo::exists(editor.path(QStringLiteral("saved.rtf"))));
-        }
-        if (!saveAs.isEmpty())
-            editor.desktop.saveAnswers.enqueue(editor.path(saveAs));
+        else
+            editor.desktop.saveAnswers.dequeue();
         editor.desktop.commonDialog().title = QStringLiteral("Last Use");
-        const int savesBefore = int(editor.desktop.saveSeen.size());
+        const qsizetype saves = editor.desktop.saveSeen.size();
         Answers answers({QMessageBox::StandardButton(answer)});
         editor.trigger(QStringLiteral("mnuPopClse"));
         QCOMPARE(answers.seen.size(), answer ? 1 : 0);
         if (answer) {
-            const TestSupport::ShownMessage shown = answers.seen.constFirst();
-            QCOMPARE(QPair(shown.text, shown.title), QPair(kSaveChanges, QStringLiteral("Mortarix")));
-            QCOMPARE(shown.buttons, QMessageBox::Yes | QMessageBox::No);
-            QCOMPARE(shown.icon, QMessageBox::NoIcon);
+            expectMessage(answers.seen.constFirst(), kSaveChanges, QMessageBox::NoIcon);
+            QCOMPARE(answers.seen.constFirst().text, kSaveChanges);
+            QCOMPARE(answers.seen.constFirst().buttons, QMessageBox::Yes | QMessageBox::No);
         }
-        QCOMPARE(editor.desktop.saveSeen.size() - savesBefore, answer == QMessageBox::Yes ? 1 : 0);
-        if (answer == QMessageBox::Yes)
-            QCOMPARE(editor.desktop.saveSeen.constLast().title, QStringLiteral("Last Use"));
-        if (!saveAs.isEmpty())
-            QVERIFY(readFile(editor.path(saveAs)).startsWith("{\\rtf"));
+        QCOMPARE(editor.desktop.saveSeen.size() - saves, answer == QMessageBox::Yes ? 1 : 0);
+        QVERIFY(answer != QMessageBox::Yes || editor.desktop.saveSeen.constLast().title == "Last Use");
+        QVERIFY(saveAs.isEmpty() || readFile(editor.path(saveAs)).startsWith("{\\rtf"));
         QCOMPARE(editor.text->toPlainText(), emptied ? QString() : before);
         QCOMPARE(editor.label->text(), emptied ? QString() : editor.first);
         QCOMPARE(editor.page->isModified(), !emptied);
@@ -368,21 +281,17 @@ private slots:
     {
         Editor editor;
         Answers answers({QMessageBox::Ok});
-        for (const char *entry : {"mnuRFSave", "mnuRTFSaveAs"}) {
-            editor.desktop.saveAnswers.enqueue(editor.path(QStringLiteral("never.rtf")));
-            editor.trigger(QLatin1String(entry));
-        }
-        QVERIFY(answers.seen.isEmpty());
-        QVERIFY(editor.desktop.saveSeen.isEmpty());
-        QVERIFY(QDir(editor.files.path()).isEmpty());
+        editor.desktop.saveAnswers << editor.path("never.rtf") << editor.path("never.rtf");
+        editor.trigger(QStringLiteral("mnuRFSave"));
+        editor.trigger(QStringLiteral("mnuRTFSaveAs"));
+        QVERIFY(answers.seen.isEmpty() && editor.desktop.saveSeen.isEmpty() && QDir(editor.files.path()).isEmpty());
     }
 
-    // A save that cannot be written says so and changes nothing: not the notes, not the label,
-    // not the flag, and not a file already there.
+    // A save that cannot be written says so and changes nothing: not the notes, not the label, not
+    // the flag, and not a file already there. "moved": the notes came from a folder moved away since.
     void failedSaveKeepsEverything_data()
     {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("target"); // see below
+        QTest::addColumn<QString>("entry"); QTest::addColumn<QString>("target");
         for (const char *entry : {"mnuRFSave", "mnuRTFSaveAs", "mnuPopClse"}) {
             for (const char *target : {"folder", "plain/notes.rtf", "locked/kept.rtf", "moved"})
                 QTest::addRow("%s, %s", entry, target) << entry << target;
@@ -394,99 +303,74 @@ private slots:
     void failedSaveKeepsEverything()
     {
         QFETCH(QString, entry); QFETCH(QString, target);
-        // "moved": the notes come from site/notes.rtf, and site is moved away before saving.
         const bool moved = target.startsWith(QLatin1String("moved"));
         QTemporaryDir scratch;
-        const QString site = scratch.filePath(QStringLiteral("site")), away = scratch.filePath(QStringLiteral("away"));
-        QVERIFY(QDir().mkpath(site));
-        Opened editor(QStringLiteral("typed "), target == QLatin1String("moved") ? site + "/notes.rtf" : QString());
+        const QString site = scratch.filePath("site"), file = moved ? site + "/notes.rtf" : scratch.filePath(target);
+        QVERIFY(!moved || QDir().mkpath(site));
+        Opened editor(QStringLiteral("typed "), target == QLatin1String("moved") ? file : QString());
         const QString before = editor.text->toPlainText();
-        QString file = moved ? site + QStringLiteral("/notes.rtf") : editor.path(target);
         QByteArray kept = "ORIGINAL";
-        if (target == QLatin1String("moved after save")) {
-            editor.desktop.saveAnswers.enqueue(file);
+        editor.desktop.saveAnswers << file << file;
+        if (target == QLatin1String("moved after save"))
             editor.trigger(QStringLiteral("mnuRTFSaveAs"));
-        }
+        else
+            editor.desktop.saveAnswers.dequeue();
         if (moved) {
             kept = readFile(file);
-            QVERIFY(QDir().rename(site, away));
+            QVERIFY(QDir().rename(site, scratch.filePath("away")));
         } else if (target.startsWith(QLatin1String("folder"))) {
             QVERIFY(QDir().mkpath(file));
-        } else if (target.startsWith(QLatin1String("plain"))) {
-            writeFile(editor.path(QStringLiteral("plain")), kept);
+        } else if (target.startsWith("plain")) {
+            writeFile(scratch.filePath("plain"), kept);
         } else {
-            QVERIFY(QDir().mkpath(editor.path(QStringLiteral("locked"))));
+            QVERIFY(QDir().mkpath(scratch.filePath("locked")));
             writeFile(file, kept);
-            QFile::setPermissions(editor.path(QStringLiteral("locked")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-            if (QFile(editor.path(QStringLiteral("locked/probe"))).open(QIODevice::WriteOnly))
+            QFile::setPermissions(scratch.filePath("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            if (QFile(scratch.filePath("locked/probe")).open(QIODevice::WriteOnly))
                 QSKIP("Folder permissions do not hold for this user.");
         }
-        editor.desktop.saveAnswers.enqueue(file);
         const bool closing = entry == QLatin1String("mnuPopClse");
         Answers answers(closing ? QList{QMessageBox::Yes, QMessageBox::Ok} : QList{QMessageBox::Ok});
         editor.trigger(entry);
         QCOMPARE(answers.seen.size(), closing ? 2 : 1);
         QCOMPARE(answers.seen.constFirst().text == kSaveChanges, closing);
-        const TestSupport::ShownMessage failure = answers.seen.constLast();
-        QVERIFY2(failure.text.startsWith(kNotSaved.arg(file)), qPrintable(failure.text));
-        QVERIFY2(failure.text.size() > kNotSaved.arg(file).size(), "the reason is given");
-        QCOMPARE(failure.icon, QMessageBox::Warning);
-        QCOMPARE(failure.title, QStringLiteral("Mortarix"));
+        expectMessage(answers.seen.constLast(), kNotSaved.arg(file), QMessageBox::Warning);
+        QVERIFY2(answers.seen.constLast().text.size() > kNotSaved.arg(file).size(), "the reason is given");
         QCOMPARE(editor.text->toPlainText(), before);
         QCOMPARE(editor.label->text(), editor.first);
         QVERIFY(editor.page->isModified());
-        if (entry == QLatin1String("mnuRTFSaveAs") && moved)
-            QCOMPARE(editor.desktop.saveSeen.constLast().fileName, file); // the name proposed
-        if (moved) {
-            QCOMPARE(readFile(away + QStringLiteral("/notes.rtf")), kept);
-            QVERIFY(!QFileInfo::exists(site));
-        } else if (target.startsWith(QLatin1String("plain"))) {
-            QCOMPARE(readFile(editor.path(QStringLiteral("plain"))), kept);
-        } else if (target.startsWith(QLatin1String("locked"))) {
-            const QString locked = editor.path(QStringLiteral("locked"));
-            QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-            QCOMPARE(readFile(file), kept);
-            QCOMPARE(QDir(locked).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("kept.rtf")});
-        }
+        QVERIFY(!moved || entry != "mnuRTFSaveAs" || editor.desktop.saveSeen.constLast().fileName == file); // as proposed
+        QFile::setPermissions(scratch.filePath("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        if (!target.startsWith("folder"))
+            QCOMPARE(readFile(moved ? scratch.filePath("away/notes.rtf") : target.startsWith("plain") ? scratch.filePath("plain") : file), kept);
+        if (moved || target.startsWith("locked"))
+            QCOMPARE(filesIn(scratch.filePath(moved ? "away" : "locked")), QStringList{QFileInfo(file).fileName()});
+        QVERIFY(!QFileInfo::exists(site));
     }
 
     // Files far beyond any real notes open (or are refused with one message) in seconds, and the
     // window answers the keyboard afterwards.
     void hugeFilesOpenInTime_data()
     {
-        QTest::addColumn<QByteArray>("rtf");
-        QTest::addColumn<QString>("first"); // how the text starts and ends when it is shown
-        QTest::addColumn<QString>("last");
-        QTest::addColumn<bool>("mayRefuse"); // too long to lay out: a message instead
-        const auto paragraphs = [](qsizetype megabytes, QByteArray *last) -> QByteArray {
-            const char *const words[] = {"concrete", "footing", "rebar", "block", "mortar", "trowel", "slab"};
-            QByteArray rtf = "{\\rtf1\\ansi ";
-            rtf.reserve((megabytes + 1) * 1024 * 1024);
-            for (int n = 0; rtf.size() < megabytes * 1024 * 1024; ++n) {
-                *last = "Paragraph " + QByteArray::number(n) + ':';
-                for (int w = 0; last->size() < 80; ++w)
-                    *last += ' ' + QByteArray(words[(n + w) % 7]);
-                rtf += (n ? "\\par\n" : "") + *last;
-            }
-            return rtf + '}';
-        };
+        QTest::addColumn<QByteArray>("rtf"); QTest::addColumn<QString>("last"); QTest::addColumn<bool>("mayRefuse");
         // Sanitized and debugging builds read far slower; they check the same paths on less.
         const bool full = TestSupport::timingsApply();
-        QByteArray last;
-        const QByteArray large = paragraphs(full ? 10 : 2, &last);
-        QTest::newRow("10 MB of paragraphs") << large << "Paragraph 0: concrete footing" << QString::fromLatin1(last) << false;
-        const QByteArray huge = paragraphs(full ? 50 : 5, &last);
-        QTest::newRow("50 MB of paragraphs") << huge << "Paragraph 0: concrete footing" << QString::fromLatin1(last) << true;
+        const QByteArray line = "concrete footing rebar block mortar trowel slab, 12 yd at $95 a yard\\par\n";
+        for (int size : {10, 50}) {
+            const int megabytes = full ? size : size / 5;
+            QTest::addRow("%d MB of paragraphs", size) << "{\\rtf1\\ansi start " + line.repeated(megabytes * 1024 * 1024 / line.size()) + "end}"
+                                                       << "end" << (size == 50);
+        }
         // Small on disk, but taller than a text view can lay out.
-        QTest::newRow("60000 lines in 100 point type")
-            << "{\\rtf1\\fs200 " + QByteArray("x\\par\n").repeated(60000) + "end}" << "x" << "end" << true;
-        QTest::newRow("100000 nested groups")
-            << "{\\rtf1 " + QByteArray(100000, '{') + "deep" + QByteArray(100000, '}') + " after}" << "deep" << "after" << false;
+        QTest::newRow("60000 lines in 100 point type") << "{\\rtf1\\fs200 start " + QByteArray("x\\par\n").repeated(60000) + "end}"
+                                                       << "end" << true;
+        QTest::newRow("100000 nested groups") << "{\\rtf1 " + QByteArray(100000, '{') + "start" + QByteArray(100000, '}') + " after}"
+                                              << "after" << false;
     }
 
     void hugeFilesOpenInTime()
     {
-        QFETCH(QByteArray, rtf); QFETCH(QString, first); QFETCH(QString, last); QFETCH(bool, mayRefuse);
+        QFETCH(QByteArray, rtf); QFETCH(QString, last); QFETCH(bool, mayRefuse);
         const qint64 budgetMs = TestSupport::timingsApply() ? 5000 : 120000;
         Editor editor;
         editor.window.switchToPage(MainWindow::kEditorPage);
@@ -499,25 +383,21 @@ private slots:
         editor.open(file);
         QCoreApplication::processEvents();
         const qint64 openMs = timer.elapsed();
-        QTextDocument *document = editor.text->document();
-        if (answers.seen.isEmpty()) {
-            QCOMPARE(textAt(document, 0, int(first.size())), first);
-            QCOMPARE(textAt(document, document->characterCount() - 1 - int(last.size()), int(last.size())), last);
-            QCOMPARE(editor.label->text(), file);
-        } else {
-            QVERIFY2(mayRefuse, qPrintable(answers.seen.constFirst().text));
-            QCOMPARE(answers.seen.size(), 1);
+        const QString shown = editor.text->toPlainText();
+        QVERIFY2(answers.seen.isEmpty() || mayRefuse, qPrintable(answers.seen.value(0).text));
+        if (answers.seen.isEmpty())
+            QVERIFY(shown.startsWith("start") && shown.endsWith(last) && editor.label->text() == file);
+        else
             QCOMPARE(answers.seen.constFirst().text, kNotOpened.arg(file) + "It is too long for the editor to show.");
-            QVERIFY(document->isEmpty());
-        }
+        QVERIFY(answers.seen.size() < 2 && (answers.seen.isEmpty() || shown.isEmpty()));
         QVERIFY2(openMs < budgetMs, qPrintable(QStringLiteral("open: %1 ms").arg(openMs)));
         timer.start();
         editor.text->moveCursor(QTextCursor::Start);
         editor.type(QStringLiteral("Typed "));
         QCoreApplication::processEvents();
-        QCOMPARE(textAt(document, 0, 6), QStringLiteral("Typed "));
-        QVERIFY(editor.page->isModified());
-        QVERIFY2(timer.elapsed() < budgetMs, qPrintable(QStringLiteral("typing: %1 ms").arg(timer.elapsed())));
+        const qint64 typingMs = timer.elapsed();
+        QVERIFY(editor.text->document()->firstBlock().text().startsWith("Typed ") && editor.page->isModified());
+        QVERIFY2(typingMs < budgetMs, qPrintable(QStringLiteral("typing: %1 ms").arg(typingMs)));
     }
 };
 

@@ -2,10 +2,6 @@
 // dialogs seeded from the selection, and the plain-text clipboard.
 #include "EditorKit.h"
 
-#include <QClipboard>
-#include <QMimeData>
-#include <QTextDocumentFragment>
-
 class TestEditorFormatting : public QObject
 {
     Q_OBJECT
@@ -13,43 +9,32 @@ class TestEditorFormatting : public QObject
 private slots:
     void init() { QGuiApplication::clipboard()->clear(); }
 
-    // `marked`: which characters have the attribute afterwards ('x'); from == to types "CD" there.
+    // The attribute on [0, preset) first, then chosen `times` on [from, to) (from == to: "CD" typed
+    // there); `marked`: which characters have it after. The check mark counts choices.
     void toggles_data()
     {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<int>("attribute");
-        QTest::addColumn<int>("presetTo"); // the attribute on characters [0, presetTo) beforehand
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
-        QTest::addColumn<int>("times");
-        QTest::addColumn<QString>("marked");
-        QTest::addColumn<bool>("checked"); // counts choices, never read from the text
-        const char *names[] = {"mnuPopRTboldedit", "mnuPopRTitalicedit", "mnuPopRTundrlneedit"};
-        for (int a = 0; a < 3; ++a) {
-            const char *n = names[a];
-            QTest::addRow("%s, once", n) << n << a << 0 << 6 << 11 << 1 << "......xxxxx....." << true;
-            QTest::addRow("%s, twice", n) << n << a << 0 << 6 << 11 << 2 << "................" << false;
-            QTest::addRow("%s, all set", n) << n << a << 16 << 0 << 5 << 1 << ".....xxxxxxxxxxx" << true;
-            QTest::addRow("%s, mixed", n) << n << a << 5 << 0 << 11 << 1 << "xxxxxxxxxxx....." << true;
-            QTest::addRow("%s, caret", n) << n << a << 0 << 16 << 16 << 1 << "................xx" << true;
+        QTest::addColumn<int>("attribute"); QTest::addColumn<int>("preset"); QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to"); QTest::addColumn<int>("times"); QTest::addColumn<QString>("marked");
+        for (int a : {0, 1, 2}) {
+            const char *n = a == 0 ? "Bold" : a == 1 ? "Italic" : "Underline";
+            QTest::addRow("%s once", n) << a << 0 << 6 << 11 << 1 << "......xxxxx.....";
+            QTest::addRow("%s twice", n) << a << 0 << 6 << 11 << 2 << "................";
+            QTest::addRow("%s all set", n) << a << 16 << 0 << 5 << 1 << ".....xxxxxxxxxxx";
+            QTest::addRow("%s mixed", n) << a << 5 << 0 << 11 << 1 << "xxxxxxxxxxx.....";
+            QTest::addRow("%s caret", n) << a << 0 << 16 << 16 << 1 << "................xx";
         }
     }
 
     void toggles()
     {
-        QFETCH(QString, entry);
-        QFETCH(int, attribute);
-        QFETCH(int, presetTo);
-        QFETCH(int, from);
-        QFETCH(int, to);
-        QFETCH(int, times);
+        QFETCH(int, attribute); QFETCH(int, preset); QFETCH(int, from); QFETCH(int, to); QFETCH(int, times);
         QFETCH(QString, marked);
-        QFETCH(bool, checked);
         Editor editor;
         editor.text->setPlainText(QStringLiteral("plain words here"));
-        editor.format(0, presetTo, charFormat(attribute == 0, attribute == 1, attribute == 2));
+        editor.format(0, preset, charFormat(attribute == 0, attribute == 1, attribute == 2));
         const QString before = editor.text->toHtml();
-        QAction *action = editor.entry(entry);
+        const char *entries[] = {"mnuPopRTboldedit", "mnuPopRTitalicedit", "mnuPopRTundrlneedit"};
+        QAction *action = editor.window.menuAction(QLatin1String(entries[attribute]));
         QVERIFY(!action->isChecked());
         editor.select(from, to);
         for (int i = 0; i < times; ++i)
@@ -59,22 +44,19 @@ private slots:
         QCOMPARE(editor.text->toPlainText().size(), marked.size());
         for (int i = 0; i < int(marked.size()); ++i) {
             const QFont f = editor.fontAt(i);
-            const bool has[] = {f.bold(), f.italic(), f.underline()};
-            QVERIFY2(has[attribute] == (marked.at(i) == 'x'), qPrintable(QString::number(i)));
+            QVERIFY2((attribute == 0 ? f.bold() : attribute == 1 ? f.italic() : f.underline()) == (marked[i] == 'x'),
+                     qPrintable(QString::number(i)));
         }
-        QCOMPARE(action->isChecked(), checked);
+        QCOMPARE(action->isChecked(), times == 1);
         if (!marked.contains('x'))
             QCOMPARE(editor.text->toHtml(), before); // the editor's own Light weight is back
     }
 
-    // Character 0 is bold and the last one red beforehand; both keep that.
+    // Character 0 is bold and the last one red beforehand; both stay so.
     void allCaps_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("text"); QTest::addColumn<int>("from"); QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("expected"); QTest::addColumn<QString>("selected");
         QTest::newRow("part") << "mixed Case words" << 0 << 10 << "MIXED CASE words" << "MIXED CASE";
         QTest::newRow("nothing selected") << "lower" << 2 << 2 << "lower" << "";
         QTest::newRow("already upper") << "ABC def" << 0 << 3 << "ABC def" << "ABC";
@@ -86,11 +68,7 @@ private slots:
 
     void allCaps()
     {
-        QFETCH(QString, text);
-        QFETCH(int, from);
-        QFETCH(int, to);
-        QFETCH(QString, expected);
-        QFETCH(QString, selected);
+        QFETCH(QString, text); QFETCH(int, from); QFETCH(int, to); QFETCH(QString, expected); QFETCH(QString, selected);
         Editor editor;
         editor.text->setPlainText(text);
         editor.format(0, 1, charFormat(true));
@@ -99,21 +77,17 @@ private slots:
         editor.trigger(QStringLiteral("mnuPopcaps"));
         QCOMPARE(editor.text->toPlainText(), expected);
         QCOMPARE(editor.text->textCursor().selection().toPlainText(), selected);
-        QVERIFY(editor.fontAt(0).bold());
-        QVERIFY(!editor.fontAt(1).bold());
+        QVERIFY(editor.fontAt(0).bold() && !editor.fontAt(1).bold());
         QCOMPARE(editor.colourAt(int(expected.size()) - 1), QColor(Qt::red));
         QCOMPARE(editor.colourAt(1), QColor(Qt::black));
     }
 
-    // The dialog starts from the selection (mixed attributes: off, no family or size) and its
-    // choice replaces weight, slant, lines, family and size, never the colour it has no field for.
+    // The dialog starts from the selection (where mixed: all off, no family or size) and its choice
+    // replaces weight, slant, lines, family and size, never the colour it has no field for.
     void fontDialog_data()
     {
-        QTest::addColumn<bool>("mixed");
-        QTest::addColumn<bool>("all"); // every attribute set beforehand
-        QTest::addColumn<QString>("family");
-        QTest::addColumn<double>("size");
-        QTest::addColumn<bool>("accept");
+        QTest::addColumn<bool>("mixed"); QTest::addColumn<bool>("all"); QTest::addColumn<QString>("family");
+        QTest::addColumn<double>("size"); QTest::addColumn<bool>("accept");
         QTest::newRow("uniform, all set") << false << true << "DejaVu Serif" << 14.0 << true;
         QTest::newRow("uniform, none set") << false << false << "DejaVu Sans" << 11.0 << true;
         QTest::newRow("mixed") << true << true << "DejaVu Serif" << 20.0 << true;
@@ -122,11 +96,7 @@ private slots:
 
     void fontDialog()
     {
-        QFETCH(bool, mixed);
-        QFETCH(bool, all);
-        QFETCH(QString, family);
-        QFETCH(double, size);
-        QFETCH(bool, accept);
+        QFETCH(bool, mixed); QFETCH(bool, all); QFETCH(QString, family); QFETCH(double, size); QFETCH(bool, accept);
         Editor editor;
         editor.text->setPlainText(QStringLiteral("first second"));
         QTextCharFormat f = charFormat(all, all, all, Qt::red);
@@ -137,8 +107,7 @@ private slots:
         editor.format(6, 12, charFormat(false, false, false, Qt::green));
         editor.select(0, 12);
         const QString before = editor.text->toHtml();
-        QFont chosen(QStringLiteral("DejaVu Sans"));
-        chosen.setPointSizeF(16);
+        QFont chosen(QStringLiteral("DejaVu Sans"), 16);
         chosen.setBold(true);
         chosen.setUnderline(true);
         if (accept)
@@ -147,10 +116,7 @@ private slots:
         QCOMPARE(editor.desktop.fontsSeen.size(), 1);
         const QFont seed = editor.desktop.fontsSeen.constFirst();
         const bool on = all && !mixed;
-        QCOMPARE(seed.bold(), on);
-        QCOMPARE(seed.italic(), on);
-        QCOMPARE(seed.underline(), on);
-        QCOMPARE(seed.strikeOut(), on);
+        QCOMPARE(QList<bool>({seed.bold(), seed.italic(), seed.underline(), seed.strikeOut()}), QList<bool>(4, on));
         QCOMPARE(bool(seed.resolveMask() & QFont::FamiliesResolved), !mixed);
         QCOMPARE(bool(seed.resolveMask() & QFont::SizeResolved), !mixed);
         if (!mixed)
@@ -161,61 +127,51 @@ private slots:
             const QFont f = editor.fontAt(i);
             if (accept)
                 QCOMPARE(QStringLiteral("%1 %2 %3%4%5%6").arg(f.family()).arg(f.pointSizeF()).arg(f.bold())
-                             .arg(f.italic()).arg(f.underline()).arg(f.strikeOut()),
-                         QStringLiteral("DejaVu Sans 16 1010"));
+                             .arg(f.italic()).arg(f.underline()).arg(f.strikeOut()), QStringLiteral("DejaVu Sans 16 1010"));
             QCOMPARE(editor.colourAt(i), QColor(i < 6 ? Qt::red : Qt::green));
         }
     }
 
+    // Red on [0, red), blue on [4, 7) where red is 3; `after` per character: r(ed), b(lue), k (black)
+    // or n(ew); from == to: "c" typed there.
     void colourDialog_data()
     {
-        QTest::addColumn<int>("redTo"); // red on [0, redTo), blue on [4, 7) when redTo is 3
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
-        QTest::addColumn<QColor>("answer"); // invalid: cancelled
-        QTest::addColumn<QColor>("seed");
-        QTest::addColumn<QString>("after"); // r(ed), b(lue), k (black), n(ew), per character
-        const QColor chosen(10, 120, 200);
-        QTest::newRow("uniform red") << 7 << 0 << 7 << chosen << QColor(Qt::red) << "nnnnnnn";
-        QTest::newRow("no colour of its own") << 0 << 0 << 7 << chosen << QColor(Qt::black) << "nnnnnnn";
-        QTest::newRow("two colours") << 3 << 0 << 7 << chosen << QColor(Qt::black) << "nnnnnnn";
-        QTest::newRow("part") << 0 << 2 << 5 << chosen << QColor(Qt::black) << "kknnnkk";
-        QTest::newRow("caret: typed text") << 0 << 7 << 7 << chosen << QColor(Qt::black) << "kkkkkkkn";
-        QTest::newRow("cancelled") << 3 << 0 << 7 << QColor() << QColor(Qt::black) << "rrrkbbb";
+        QTest::addColumn<int>("red"); QTest::addColumn<int>("from"); QTest::addColumn<int>("to");
+        QTest::addColumn<bool>("accept"); QTest::addColumn<QColor>("seed"); QTest::addColumn<QString>("after");
+        QTest::newRow("uniform red") << 7 << 0 << 7 << true << QColor(Qt::red) << "nnnnnnn";
+        QTest::newRow("no colour of its own") << 0 << 0 << 7 << true << QColor(Qt::black) << "nnnnnnn";
+        QTest::newRow("two colours") << 3 << 0 << 7 << true << QColor(Qt::black) << "nnnnnnn";
+        QTest::newRow("part") << 0 << 2 << 5 << true << QColor(Qt::black) << "kknnnkk";
+        QTest::newRow("caret: typed text") << 0 << 7 << 7 << true << QColor(Qt::black) << "kkkkkkkn";
+        QTest::newRow("cancelled") << 3 << 0 << 7 << false << QColor(Qt::black) << "rrrkbbb";
     }
 
     void colourDialog()
     {
-        QFETCH(int, redTo);
-        QFETCH(int, from);
-        QFETCH(int, to);
-        QFETCH(QColor, answer);
-        QFETCH(QColor, seed);
+        QFETCH(int, red); QFETCH(int, from); QFETCH(int, to); QFETCH(bool, accept); QFETCH(QColor, seed);
         QFETCH(QString, after);
         Editor editor;
         editor.text->setPlainText(QStringLiteral("aaa bbb"));
-        editor.format(0, redTo, charFormat(false, false, false, Qt::red));
-        if (redTo == 3)
-            editor.format(4, 7, charFormat(false, false, false, Qt::blue));
+        editor.format(0, red, charFormat(false, false, false, Qt::red));
+        editor.format(4, red == 3 ? 7 : 4, charFormat(false, false, false, Qt::blue));
         editor.select(from, to);
-        if (answer.isValid())
-            editor.desktop.colorAnswer = answer;
+        if (accept)
+            editor.desktop.colorAnswer = QColor(10, 120, 200);
         editor.trigger(QStringLiteral("mnuPopRTcoloredit"));
         if (from == to)
             QTest::keyClicks(editor.text, QStringLiteral("c"));
         QCOMPARE(editor.desktop.colorsSeen, QList<QColor>{seed});
-        QCOMPARE(editor.text->toPlainText().size(), after.size());
-        const QHash<QChar, QColor> colours{{'r', Qt::red}, {'b', Qt::blue}, {'k', Qt::black}, {'n', answer}};
-        for (int i = 0; i < int(after.size()); ++i)
-            QCOMPARE(editor.colourAt(i), colours.value(after.at(i)));
+        const QList<QColor> colours{Qt::red, Qt::blue, Qt::black, QColor(10, 120, 200)};
+        QString seen;
+        for (int i = 0; i < editor.text->document()->characterCount() - 1; ++i)
+            seen += "?rbkn"[colours.indexOf(editor.colourAt(i)) + 1];
+        QCOMPARE(seen, after);
     }
 
     // Format's Copy and Cut empty the clipboard first; Edit's keep what other programs put there.
     void copyAndCut_data()
     {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<bool>("kept");
-        QTest::addColumn<bool>("cuts");
+        QTest::addColumn<QString>("entry"); QTest::addColumn<bool>("kept"); QTest::addColumn<bool>("cuts");
         QTest::addColumn<int>("to"); // selection [0, to)
         const char *entries[] = {"mnuPopRTfntcopy", "mnuPopRTfntcut", "mnuPOPEDcopy", "mnuPopEDcut"};
         for (int i = 0; i < 4; ++i) {
@@ -226,10 +182,7 @@ private slots:
 
     void copyAndCut()
     {
-        QFETCH(QString, entry);
-        QFETCH(bool, kept);
-        QFETCH(bool, cuts);
-        QFETCH(int, to);
+        QFETCH(QString, entry); QFETCH(bool, kept); QFETCH(bool, cuts); QFETCH(int, to);
         Editor editor;
         editor.text->setPlainText(QStringLiteral("first line\nsecond line"));
         editor.format(0, 5, charFormat(true));
@@ -249,14 +202,11 @@ private slots:
         QCOMPARE(editor.text->toPlainText(), QString(cuts && to ? " line" : "first line\nsecond line"));
     }
 
-    // Both Paste entries insert the clipboard's plain text, never its formatting.
+    // Both Paste entries insert the clipboard's plain text (a null one: only a picture), never its formatting.
     void paste_data()
     {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("clipboardText"); // null: only a picture on the clipboard
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
-        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("entry"); QTest::addColumn<QString>("clipboard"); QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to"); QTest::addColumn<QString>("expected");
         for (const char *entry : {"mnuPopRTfntpaste", "mnuPopEDpaste"}) {
             QTest::addRow("%s, at the caret", entry) << entry << "NEW " << 0 << 0 << "NEW notes here";
             QTest::addRow("%s, over a selection", entry) << entry << "those" << 6 << 10 << "notes those";
@@ -270,27 +220,21 @@ private slots:
 
     void paste()
     {
-        QFETCH(QString, entry);
-        QFETCH(QString, clipboardText);
-        QFETCH(int, from);
-        QFETCH(int, to);
-        QFETCH(QString, expected);
+        QFETCH(QString, entry); QFETCH(QString, clipboard); QFETCH(int, from); QFETCH(int, to); QFETCH(QString, expected);
         Editor editor;
         editor.text->setPlainText(QStringLiteral("notes here"));
         auto *data = new QMimeData;
-        if (clipboardText.isNull())
+        if (clipboard.isNull())
             data->setData(QStringLiteral("image/png"), "not text");
         else
-            data->setText(clipboardText);
-        data->setHtml(QStringLiteral("<b style=\"color:#ff0000\">") + clipboardText.toHtmlEscaped() + "</b>");
+            data->setText(clipboard);
+        data->setHtml("<b style=\"color:#ff0000\">" + clipboard.toHtmlEscaped() + "</b>");
         QGuiApplication::clipboard()->setMimeData(data);
         editor.select(from, to);
         editor.trigger(entry);
         QCOMPARE(editor.text->toPlainText(), expected);
-        for (int i = 0; i < int(expected.size()); ++i) {
-            QVERIFY(!editor.fontAt(i).bold());
-            QCOMPARE(editor.colourAt(i), QColor(Qt::black));
-        }
+        for (int i = 0; i < int(expected.size()); ++i)
+            QVERIFY(!editor.fontAt(i).bold() && editor.colourAt(i) == Qt::black);
     }
 };
 

@@ -4,10 +4,6 @@
 
 #include "core/DocxExport.h"
 
-#include <QProcess>
-#include <QStandardPaths>
-#include <QXmlStreamReader>
-
 #include <zip.h>
 
 namespace {
@@ -18,50 +14,45 @@ QMap<QString, QByteArray> unzip(const QByteArray &bytes)
     QMap<QString, QByteArray> entries;
     zip_source_t *source = zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, nullptr);
     zip_t *archive = source ? zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, nullptr) : nullptr;
-    if (!archive) {
+    if (!archive)
         zip_source_free(source);
-        return entries;
-    }
-    for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
+    for (zip_int64_t i = 0; archive && i < zip_get_num_entries(archive, 0); ++i) {
         zip_stat_t stat;
-        zip_file_t *file = zip_stat_index(archive, zip_uint64_t(i), 0, &stat) == 0 ? zip_fopen_index(archive, zip_uint64_t(i), 0) : nullptr;
+        zip_file_t *file = zip_stat_index(archive, i, 0, &stat) == 0 ? zip_fopen_index(archive, i, 0) : nullptr;
         QByteArray data(qsizetype(file ? stat.size : 0), '\0');
         if (file && zip_fread(file, data.data(), stat.size) == zip_int64_t(stat.size))
             entries.insert(QString::fromUtf8(stat.name), data);
         if (file)
             zip_fclose(file);
     }
-    zip_close(archive);
+    if (archive)
+        zip_close(archive);
     return entries;
 }
 
-// The paragraphs of word/document.xml, tab marks as "\t"; "<error>..." when it is not well formed.
+// The paragraphs of word/document.xml, tab marks as "\t", or "<error>" when it is not well formed;
+// `formatted` tells whether any run or paragraph has properties.
 QStringList paragraphs(const QByteArray &xml, bool *formatted = nullptr)
 {
     QStringList result;
     QXmlStreamReader reader(xml);
-    while (!reader.atEnd()) {
-        reader.readNext();
+    while (reader.readNext() != QXmlStreamReader::Invalid && !reader.atEnd()) {
         if (!reader.isStartElement() || reader.namespaceUri() != QLatin1String("http://schemas.openxmlformats.org/wordprocessingml/2006/main"))
             continue;
-        if (reader.name() == QLatin1String("p"))
+        if (reader.name() == u"p")
             result.append(QString());
-        else if (reader.name() == QLatin1String("t") && !result.isEmpty())
-            result.last() += reader.readElementText();
-        else if (reader.name() == QLatin1String("tab") && !result.isEmpty())
-            result.last() += QLatin1Char('\t');
-        else if (formatted && (reader.name() == QLatin1String("rPr") || reader.name() == QLatin1String("pPr")))
+        else if ((reader.name() == u"t" || reader.name() == u"tab") && !result.isEmpty())
+            result.last() += reader.name() == u"t" ? reader.readElementText() : QStringLiteral("\t");
+        else if (formatted && (reader.name() == u"rPr" || reader.name() == u"pPr"))
             *formatted = true;
     }
-    return reader.hasError() ? QStringList{QStringLiteral("<error>") + reader.errorString()} : result;
+    return reader.hasError() ? QStringList{"<error>" + reader.errorString()} : result;
 }
 
 QStringList documentIn(const QString &docx, bool *formatted = nullptr)
 {
     return paragraphs(unzip(readFile(docx)).value(QStringLiteral("word/document.xml")), formatted);
 }
-
-QStringList filesIn(const QString &folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
 
 void expectQuestion(const TestSupport::ShownMessage &shown, const QString &text)
 {
@@ -80,22 +71,16 @@ class TestEditorOutput : public QObject
 private slots:
     void documentParagraphs_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("one line") << "Job notes" << QStringList{"Job notes"};
-        QTest::newRow("three lines") << "one\ntwo\nthree" << QStringList{"one", "two", "three"};
-        QTest::newRow("empty lines kept") << "top\n\nbottom\n" << QStringList{"top", "", "bottom", ""};
+        QTest::addColumn<QString>("text"); QTest::addColumn<QStringList>("expected");
+        QTest::newRow("lines, empty ones kept") << "top\n\nbottom\n" << QStringList{"top", "", "bottom", ""};
         QTest::newRow("Windows and old Mac line ends") << "a\r\nb\rc" << QStringList{"a", "b", "c"};
-        QTest::newRow("XML specials") << "5 < 6 & 7 > 2 \"q\" 's'" << QStringList{"5 < 6 & 7 > 2 \"q\" 's'"};
-        QTest::newRow("markup as text") << "<w:t>not a tag</w:t>" << QStringList{"<w:t>not a tag</w:t>"};
-        QTest::newRow("spaces kept") << "  indented   gaps  " << QStringList{"  indented   gaps  "};
-        QTest::newRow("tabs") << "qty\tsize\t\tcost" << QStringList{"qty\tsize\t\tcost"};
+        QTest::newRow("XML specials") << "5 < 6 & <w:t> \"q\" 's'" << QStringList{"5 < 6 & <w:t> \"q\" 's'"};
+        QTest::newRow("spaces and tabs kept") << "  qty\tsize\t\tcost  " << QStringList{"  qty\tsize\t\tcost  "};
         const QString world = QString::fromUtf8("Béton ½\" ça — 混凝土 👷");
         QTest::newRow("accents and other scripts") << world << QStringList{world};
-        QTest::newRow("control characters left out")
-            << "a" + QString(QChar(0x01)) + "b" + QChar(0x0B) + QChar(0xFFFF) + "c" << QStringList{"abc"};
-        QTest::newRow("lone surrogates left out")
-            << "x" + QString(QChar(0xD800)) + "y" + QChar(0xDC00) << QStringList{"xy"};
+        QTest::newRow("control characters and lone surrogates left out")
+            << "a" + QString(QChar(0x01)) + "b" + QChar(0x0B) + QChar(0xFFFF) + "c" + QChar(0xD800) + "d" + QChar(0xDC00)
+            << QStringList{"abcd"};
         QTest::newRow("empty") << "" << QStringList{""};
     }
 
@@ -109,29 +94,26 @@ private slots:
 
     void packageHoldsTheThreeParts()
     {
-        const QByteArray bytes = DocxExport::package(QStringLiteral("first\nsecond"));
-        const QMap<QString, QByteArray> entries = unzip(bytes);
+        const QMap<QString, QByteArray> entries = unzip(DocxExport::package(QStringLiteral("first\nsecond")));
         QCOMPARE(entries.keys(), (QStringList{"[Content_Types].xml", "_rels/.rels", "word/document.xml"}));
-        QVERIFY(entries.value(QStringLiteral("[Content_Types].xml"))
-                    .contains("<Override PartName=\"/word/document.xml\" ContentType=\"application/"
-                              "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"));
-        QVERIFY(entries.value(QStringLiteral("[Content_Types].xml")).contains("Extension=\"rels\""));
-        const QByteArray rels = entries.value(QStringLiteral("_rels/.rels"));
-        QVERIFY(rels.contains("Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\""));
-        QVERIFY(rels.contains("Target=\"word/document.xml\""));
         for (const QString &name : entries.keys()) {
             QXmlStreamReader reader(entries.value(name));
             while (!reader.atEnd())
                 reader.readNext();
-            QVERIFY2(!reader.hasError(), qPrintable(name + QStringLiteral(": ") + reader.errorString()));
+            QVERIFY2(!reader.hasError(), qPrintable(name + ": " + reader.errorString()));
         }
+        QVERIFY(entries.first().contains("Extension=\"rels\"") && entries.first().contains(
+            "<Override PartName=\"/word/document.xml\" ContentType=\"application/"
+            "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"));
+        QVERIFY(entries.value("_rels/.rels").contains("Target=\"word/document.xml\"") && entries.value("_rels/.rels").contains(
+            "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\""));
         QCOMPARE(paragraphs(entries.value(QStringLiteral("word/document.xml"))), (QStringList{"first", "second"}));
     }
 
-    void writingNeverOverwrites()
+    // Never over an earlier document, never a temporary file left beside them.
+    void writingDocuments()
     {
-        QCOMPARE(DocxExport::baseName(QDateTime(QDate(2023, 12, 31), QTime(23, 59, 59))),
-                 QStringLiteral("Mortarix Notes 2023-12-31 235959"));
+        QCOMPARE(DocxExport::baseName(QDateTime(QDate(2023, 12, 31), QTime(23, 59, 59))), "Mortarix Notes 2023-12-31 235959");
         QTemporaryDir folder;
         const QDateTime when(QDate(2024, 3, 5), QTime(7, 8, 9));
         const QString name = folder.filePath(QStringLiteral("Mortarix Notes 2024-03-05 070809"));
@@ -143,23 +125,18 @@ private slots:
             QCOMPARE(documentIn(written.path), QStringList{QString::number(n)});
         }
         QCOMPARE(readFile(name + ".docx"), QByteArray("somebody else's"));
-        QCOMPARE(filesIn(folder.path()).size(), 3); // no temporary file is left beside them
-
         const QString missing = folder.filePath(QStringLiteral("not here"));
         const DocxExport::Result failed = DocxExport::writeDocument(QStringLiteral("text"), missing, when);
-        QVERIFY(!failed.ok() && failed.path.isEmpty());
-        QVERIFY2(failed.error.contains(missing), qPrintable(failed.error));
+        QVERIFY2(!failed.ok() && failed.path.isEmpty() && failed.error.contains(missing), qPrintable(failed.error));
         QCOMPARE(filesIn(folder.path()).size(), 3);
     }
 
-    // The editor's command: a question, the document in the documents folder, opened with the
-    // default application (or a message saying where it is), never any formatting.
+    // The command: a question, the document in the documents folder opened with the default
+    // application (or a message saying where it is), its formatting left out.
     void exportCommand_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QMessageBox::StandardButton>("answer");
-        QTest::addColumn<bool>("opens");
-        QTest::addColumn<QStringList>("expected"); // paragraphs; empty: no document
+        QTest::addColumn<QString>("text"); QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<bool>("opens"); QTest::addColumn<QStringList>("expected"); // empty: no document
         const QStringList notes{"Footing notes", "", "12 yd at $95"};
         QTest::newRow("Yes") << notes.join('\n') << QMessageBox::Yes << true << notes;
         QTest::newRow("No") << "Footing notes" << QMessageBox::No << true << QStringList{};
@@ -184,9 +161,9 @@ private slots:
         QCOMPARE(editor.desktop.documentsOpened.size(), written.size());
         if (expected.isEmpty())
             return;
-        QVERIFY2(QRegularExpression(QStringLiteral("^Mortarix Notes \\d{4}-\\d\\d-\\d\\d \\d{6}\\.docx$"))
-                     .match(written.constFirst()).hasMatch(), qPrintable(written.constFirst()));
-        const QString path = QDir(editor.desktop.documents.path()).filePath(written.constFirst());
+        QVERIFY2(QRegularExpression("^Mortarix Notes \\d{4}-\\d\\d-\\d\\d \\d{6}\\.docx$").match(written[0]).hasMatch(),
+                 qPrintable(written[0]));
+        const QString path = QDir(editor.desktop.documents.path()).filePath(written[0]);
         QCOMPARE(editor.desktop.documentsOpened, QStringList{path});
         bool formatted = false;
         QCOMPARE(documentIn(path, &formatted), expected);
@@ -201,20 +178,16 @@ private slots:
         QCOMPARE(sorry.title, QStringLiteral("Mortarix"));
     }
 
-    // Selection [from, to); the heading is bold and large, and prints all the same.
+    // Selection [from, to); `printed`: the lines on paper (page numbers aside), empty: no page.
+    // The heading is bold and large and prints all the same.
     void print_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
-        QTest::addColumn<QMessageBox::StandardButton>("answer");
-        QTest::addColumn<bool>("dialogAccepts");
-        QTest::addColumn<QStringList>("printed"); // the lines on the page, in order; empty: no page
-        QTest::addColumn<int>("dialogs");
+        QTest::addColumn<QString>("text"); QTest::addColumn<int>("from"); QTest::addColumn<int>("to");
+        QTest::addColumn<QMessageBox::StandardButton>("answer"); QTest::addColumn<bool>("accepts");
+        QTest::addColumn<QStringList>("printed"); QTest::addColumn<int>("dialogs");
         const QString notes = QStringLiteral("Footing pour Monday\nRebar delivery Tuesday\nBlock crew Friday");
         QTest::newRow("whole text") << notes << 0 << 0 << QMessageBox::Yes << true << notes.split('\n') << 1;
-        QTest::newRow("selection only") << notes << 20 << 42 << QMessageBox::Yes << true
-                                        << QStringList{"Rebar delivery Tuesday"} << 1;
+        QTest::newRow("selection only") << notes << 20 << 42 << QMessageBox::Yes << true << QStringList{"Rebar delivery Tuesday"} << 1;
         QTest::newRow("dialog cancelled") << notes << 0 << 0 << QMessageBox::Yes << false << QStringList{} << 1;
         QTest::newRow("No") << notes << 0 << 0 << QMessageBox::No << true << QStringList{} << 0;
         QTest::newRow("empty editor") << "" << 0 << 0 << QMessageBox::Yes << true << QStringList{} << 0;
@@ -223,12 +196,12 @@ private slots:
     void print()
     {
         QFETCH(QString, text); QFETCH(int, from); QFETCH(int, to); QFETCH(QMessageBox::StandardButton, answer);
-        QFETCH(bool, dialogAccepts); QFETCH(QStringList, printed); QFETCH(int, dialogs);
+        QFETCH(bool, accepts); QFETCH(QStringList, printed); QFETCH(int, dialogs);
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed.");
         Editor editor;
         editor.desktop.pdfPath = editor.path(QStringLiteral("notes.pdf"));
-        editor.desktop.printDialogAccepts = dialogAccepts;
+        editor.desktop.printDialogAccepts = accepts;
         editor.text->setPlainText(text);
         QTextCharFormat heading = charFormat(true);
         heading.setFontPointSize(20);
@@ -242,8 +215,7 @@ private slots:
         expectQuestion(answers.seen.constFirst(), "You Are About To Print This Information,\n\nDo You Want To Print Now?");
         QCOMPARE(editor.desktop.printDialogs, dialogs);
         QCOMPARE(editor.desktop.commonDialog().title, dialogs ? QStringLiteral("Print") : QStringLiteral("Before"));
-        // Printing changes nothing in the editor.
-        QCOMPARE(editor.text->toHtml(), html);
+        QCOMPARE(editor.text->toHtml(), html); // printing changes nothing in the editor
         QCOMPARE(QPair(editor.text->textCursor().selectionStart(), editor.text->textCursor().selectionEnd()), QPair(from, to));
         QCOMPARE(QFileInfo::exists(editor.desktop.pdfPath), !printed.isEmpty());
         if (printed.isEmpty())
@@ -251,9 +223,8 @@ private slots:
         QProcess pdftotext;
         pdftotext.start(QStringLiteral("pdftotext"), {editor.desktop.pdfPath, QStringLiteral("-")});
         QVERIFY(pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0);
-        const QString onPaper = QString::fromUtf8(pdftotext.readAllStandardOutput());
-        const QStringList lines = onPaper.split(QRegularExpression(QStringLiteral("[\n\f]")), Qt::SkipEmptyParts);
-        QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("\\D"))), printed); // page numbers aside
+        const QStringList lines = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QRegularExpression("[\n\f]"), Qt::SkipEmptyParts);
+        QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("\\D"))), printed);
     }
 };
 
