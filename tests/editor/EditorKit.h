@@ -23,6 +23,7 @@ inline void writeFile(const QString &path, const QByteArray &bytes)
 }
 
 inline QStringList filesIn(const QString &folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
+inline QString face(const QFont &f) { return QStringLiteral("%1 %2 %3").arg(f.family()).arg(f.pointSizeF()).arg(f.weight()); }
 
 struct Editor
 {
