@@ -10,6 +10,15 @@
 
 using Answers = TestSupport::MessageAnswers;
 
+// "title, icon, buttons: text" of a message box, as one string to compare.
+inline QString shown(const TestSupport::ShownMessage &m)
+{
+    const char *icons[] = {"no icon", "information", "warning", "critical", "question"};
+    const auto has = [&](QMessageBox::StandardButton b, const char *name) { return m.buttons & b ? QString(name) : QString(); };
+    return m.title + ", " + icons[m.icon] + "," + has(QMessageBox::Yes, " Yes") + has(QMessageBox::No, " No")
+           + has(QMessageBox::Ok, " OK") + ": " + m.text;
+}
+
 inline QByteArray readFile(const QString &path)
 {
     QFile file(path);

@@ -54,14 +54,6 @@ QStringList documentIn(const QString &docx, bool *formatted = nullptr)
     return paragraphs(unzip(readFile(docx)).value(QStringLiteral("word/document.xml")), formatted);
 }
 
-void expectQuestion(const TestSupport::ShownMessage &shown, const QString &text)
-{
-    QCOMPARE(shown.text, text);
-    QCOMPARE(shown.buttons, QMessageBox::Yes | QMessageBox::No);
-    QCOMPARE(shown.icon, QMessageBox::Question);
-    QCOMPARE(shown.title, QStringLiteral("Mortarix"));
-}
-
 } // namespace
 
 class TestEditorOutput : public QObject
@@ -154,8 +146,8 @@ private slots:
         Answers answers({answer, QMessageBox::Ok});
         editor.trigger(QStringLiteral("mnuxprToWrd"));
         QCOMPARE(answers.seen.size(), opens ? 1 : 2);
-        expectQuestion(answers.seen.constFirst(), "You Must Have MS-Word On Your Computer To Export \n"
-                                                  "This Text To A Word Document.\n\nDo You Want To Continue?");
+        QCOMPARE(shown(answers.seen[0]), "Mortarix, question, Yes No: You Must Have MS-Word On Your Computer To Export \n"
+                                         "This Text To A Word Document.\n\nDo You Want To Continue?");
         const QStringList written = filesIn(editor.desktop.documents.path());
         QCOMPARE(written.size(), expected.isEmpty() ? 0 : 1);
         QCOMPARE(editor.desktop.documentsOpened.size(), written.size());
@@ -170,12 +162,8 @@ private slots:
         QVERIFY(!formatted);
         if (opens)
             return;
-        const TestSupport::ShownMessage sorry = answers.seen.constLast();
-        QCOMPARE(sorry.text, "Sorry, Unable To Execute That Request.\nYou Do Not Have MS - Word Installed On Your "
-                             "Computer.\n\nThe text has been saved as:\n" + path);
-        QCOMPARE(sorry.icon, QMessageBox::Information);
-        QCOMPARE(sorry.buttons, QMessageBox::Ok);
-        QCOMPARE(sorry.title, QStringLiteral("Mortarix"));
+        QCOMPARE(shown(answers.seen[1]), "Mortarix, information, OK: Sorry, Unable To Execute That Request.\nYou Do Not "
+                                         "Have MS - Word Installed On Your Computer.\n\nThe text has been saved as:\n" + path);
     }
 
     // Selection [from, to); `printed`: the lines on paper (page numbers aside), empty: no page.
@@ -212,7 +200,7 @@ private slots:
         Answers answers({answer});
         editor.trigger(QStringLiteral("mnuPopPrnt"));
         QCOMPARE(answers.seen.size(), 1);
-        expectQuestion(answers.seen.constFirst(), "You Are About To Print This Information,\n\nDo You Want To Print Now?");
+        QCOMPARE(shown(answers.seen[0]), "Mortarix, question, Yes No: You Are About To Print This Information,\n\nDo You Want To Print Now?");
         QCOMPARE(editor.desktop.printDialogs, dialogs);
         QCOMPARE(editor.desktop.commonDialog().title, dialogs ? QStringLiteral("Print") : QStringLiteral("Before"));
         QCOMPARE(editor.text->toHtml(), html); // printing changes nothing in the editor
