@@ -10,7 +10,7 @@
 
 namespace {
 
-QColor background(const QWidget *widget) { return widget->palette().color(widget->backgroundRole()); }
+QColor background(const QWidget *w) { return w->palette().color(w->backgroundRole()); }
 QString face(const QWidget *w) { return QStringLiteral("%1 %2").arg(w->font().family()).arg(w->font().pointSizeF()); }
 
 struct Window
@@ -57,11 +57,11 @@ private slots:
         window.main.menuAction(QStringLiteral("mnuOptions"))->trigger();
         QGroupBox *page = window.main.page(MainWindow::kOptionsPage);
         QVERIFY(page->isVisible() && page->geometry() == window.main.page(0)->geometry());
-        QCOMPARE(page->title(), QStringLiteral("Options"));
-        QCOMPARE(window.main.statusText(MainWindow::StatusPanel::Page), QStringLiteral("Options"));
         QVERIFY(page->parentWidget()->children().indexOf(page) > page->parentWidget()->children().indexOf(window.main.page(3)));
-        QCOMPARE(window.main.findChild<QGroupBox *>("myframe(301)")->title(), QStringLiteral("Background Color"));
-        QCOMPARE(window.main.findChild<QGroupBox *>("myframe(302)")->title(), QStringLiteral("Set Program Fonts"));
+        QCOMPARE(QStringList({page->title(), window.main.statusText(MainWindow::StatusPanel::Page),
+                              window.main.findChild<QGroupBox *>("myframe(301)")->title(),
+                              window.main.findChild<QGroupBox *>("myframe(302)")->title()}),
+                 QStringList({"Options", "Options", "Background Color", "Set Program Fonts"}));
         QVERIFY(window.option("Option1", 0)->isChecked() && window.option("Option2", 0)->isChecked());
         for (int i = 0; i < 6; ++i) {
             QCOMPARE(face(window.option("Option1", i)), QStringLiteral("ms sans seriff 8.5"));
@@ -105,22 +105,19 @@ private slots:
         int coloured = 0;
         for (QWidget *radio : window.controls<QRadioButton>()) {
             const QString name = radio->objectName();
-            const bool inGroup = name.startsWith("Option3(") || name.startsWith("rbropt_visible(") || name.startsWith("BLCKopt(");
-            coloured += inGroup;
-            QVERIFY2(inGroup ? background(radio) == colour : index == 0 || radio == button || background(radio) != colour,
-                     qPrintable(name));
+            const bool group = name.startsWith("Option3(") || name.startsWith("rbropt_visible(") || name.startsWith("BLCKopt(");
+            coloured += group;
+            QVERIFY2(group ? background(radio) == colour : !index || radio == button || background(radio) != colour, qPrintable(name));
         }
         QCOMPARE(coloured, 5 + 3 + 2);
-        if (index == 0)
-            return;
         for (QWidget *edit : window.controls<QLineEdit>())
-            QVERIFY2(edit->palette().color(QPalette::Base) == editBase && background(edit) != colour, qPrintable(edit->objectName()));
-        for (QWidget *other : window.controls<QComboBox>() + window.controls<QPushButton>() + window.controls<QTableView>()
-                                  + window.controls<QTextEdit>() + QList<QWidget *>{window.main.statusBar()})
-            QVERIFY2(background(other) != colour, qPrintable(other->objectName()));
+            QVERIFY2(edit->palette().color(QPalette::Base) == editBase, qPrintable(edit->objectName()));
+        for (QWidget *other : window.controls<QLineEdit>() + window.controls<QComboBox>() + window.controls<QPushButton>()
+                                  + window.controls<QTableView>() + window.controls<QTextEdit>() + QList<QWidget *>{window.main.statusBar()})
+            QVERIFY2(!index || background(other) != colour, qPrintable(other->objectName()));
     }
 
-    // Faces of labels, then frames, option buttons, command buttons and the grid; text boxes,
+    // Faces of labels, then of frames, option buttons, command buttons and the grid; text boxes,
     // lists and the status bar keep their fonts, and labels their underline.
     void programFont_data()
     {
@@ -129,14 +126,17 @@ private slots:
         QTest::newRow("Verdana") << 1 << "Verdana" << "Verdana" << "Verdana" << QList<qreal>{8, 8, 8, 9, 10};
         QTest::newRow("RICHARD") << 2 << "RICHARD" << "Poor Richard" << "Poor Richard" << QList<qreal>{10, 10, 10, 10, 10};
         QTest::newRow("ARIAL") << 3 << "ARIAL" << "Arial" << "Arial" << QList<qreal>{8, 8, 8, 9, 10};
-        QTest::newRow("New Roman") << 4 << "New Roman" << "Times New Roman " << "Times New Roman" << QList<qreal>{10, 10, 8, 9, 10.5};
+        QTest::newRow("New Roman") << 4 << "New Roman" << "Times New Roman " << "Times New Roman"
+                                   << QList<qreal>{10, 10, 8, 9, 10.5};
         QTest::newRow("Tahoma") << 5 << "Tahoma" << "Stylus BT" << "Tahoma" << QList<qreal>{10, 10, 10, 9, 10};
-        QTest::newRow("SANS  SERRIF") << 0 << "SANS  SERRIF" << "Ms sans serif" << "Ms sans serif" << QList<qreal>{8, 8, 8, 9, 10};
+        QTest::newRow("SANS  SERRIF") << 0 << "SANS  SERRIF" << "Ms sans serif" << "Ms sans serif"
+                                      << QList<qreal>{8, 8, 8, 9, 10};
     }
 
     void programFont()
     {
-        QFETCH(int, index); QFETCH(QString, caption); QFETCH(QString, labels); QFETCH(QString, others); QFETCH(QList<qreal>, sizes);
+        QFETCH(int, index); QFETCH(QString, caption); QFETCH(QString, labels); QFETCH(QString, others);
+        QFETCH(QList<qreal>, sizes);
         Window window;
         QWidget *price = window.main.findChild<QLineEdit *>("text1(0)"), *link = window.main.findChild<QLabel *>("Label3");
         const QString priceFace = face(price);
@@ -151,7 +151,7 @@ private slots:
         for (int k = 0; k < kinds.size(); ++k) {
             const QString expected = QStringLiteral("%1 %2").arg(k ? others : labels).arg(sizes[k]);
             for (QWidget *control : kinds[k])
-                QVERIFY2(face(control) == expected, qPrintable(control->objectName() + ": " + face(control) + " / " + expected));
+                QVERIFY2(face(control) == expected, qPrintable(control->objectName() + ": " + face(control)));
         }
         QVERIFY(link->font().underline() == underlined && face(price) == priceFace);
         for (QWidget *edit : window.controls<QLineEdit>() + window.controls<QComboBox>())
@@ -172,15 +172,12 @@ private slots:
         Window window(false);
         QVERIFY(window.option("Option1", 3)->isChecked() && !window.option("Option1", 0)->isChecked());
         QVERIFY(window.option("Option2", 4)->isChecked() && !window.option("Option2", 0)->isChecked());
-        for (QWidget *label : window.controls<QLabel>())
-            QVERIFY(background(label) == QColor(0, 128, 128) && label->font().family() == "Times New Roman ");
-        for (QWidget *frame : window.controls<QGroupBox>())
-            QCOMPARE(background(frame), QColor(0, 128, 128));
-        QCOMPARE(window.main.totalsGrid()->font().pointSizeF(), 10.5);
-        QCOMPARE(window.main.pageButton(0)->font().pointSizeF(), 9.0);
-        QCOMPARE(window.option("Option10", 0)->font().pointSizeF(), 8.0);
-        QCOMPARE(face(window.option("Option1", 2)), QStringLiteral("ms sans seriff 8.5"));
-        QCOMPARE(face(window.option("Option2", 2)), QStringLiteral("Times New Roman 9"));
+        for (QWidget *label : window.controls<QLabel>() + window.controls<QGroupBox>())
+            QVERIFY(background(label) == QColor(0, 128, 128) && (!qobject_cast<QLabel *>(label) || face(label) == "Times New Roman  10"));
+        QCOMPARE(QStringList({face(window.main.totalsGrid()), face(window.main.pageButton(0)), face(window.option("Option10", 0)),
+                              face(window.option("Option1", 2)), face(window.option("Option2", 2))}),
+                 QStringList({"Times New Roman 10.5", "Times New Roman 9", "Times New Roman 8", "ms sans seriff 8.5",
+                              "Times New Roman 9"}));
     }
 
     // Mostly background, with the entry under the pointer in the highlight colour; the bar too.
