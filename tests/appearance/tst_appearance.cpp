@@ -57,7 +57,8 @@ private slots:
         window.main.menuAction(QStringLiteral("mnuOptions"))->trigger();
         QGroupBox *page = window.main.page(MainWindow::kOptionsPage);
         QVERIFY(page->isVisible() && page->geometry() == window.main.page(0)->geometry());
-        QVERIFY(page->parentWidget()->children().indexOf(page) > page->parentWidget()->children().indexOf(window.main.page(3)));
+        const QObjectList &pages = page->parentWidget()->children();
+        QVERIFY(pages.indexOf(page) > pages.indexOf(window.main.page(3)));
         QCOMPARE(QStringList({page->title(), window.main.statusText(MainWindow::StatusPanel::Page),
                               window.main.findChild<QGroupBox *>("myframe(301)")->title(),
                               window.main.findChild<QGroupBox *>("myframe(302)")->title()}),
@@ -99,21 +100,25 @@ private slots:
         window.choose("Option1", index);
         QCOMPARE(background(button), own);
         const QList<QWidget *> filled = window.controls<QLabel>() + window.controls<QGroupBox>();
-        QVERIFY(filled.size() > 24 && std::any_of(filled.cbegin(), filled.cend(), [](QWidget *w) { return !w->isVisible(); }));
+        QVERIFY(filled.size() > 24
+                && std::any_of(filled.cbegin(), filled.cend(), [](auto *w) { return !w->isVisible(); }));
         for (QWidget *control : filled)
             QVERIFY2(background(control) == colour && control->autoFillBackground(), qPrintable(control->objectName()));
         int coloured = 0;
         for (QWidget *radio : window.controls<QRadioButton>()) {
             const QString name = radio->objectName();
-            const bool group = name.startsWith("Option3(") || name.startsWith("rbropt_visible(") || name.startsWith("BLCKopt(");
+            const bool group = name.contains(QRegularExpression("^(Option3|rbropt_visible|BLCKopt)\\("));
             coloured += group;
-            QVERIFY2(group ? background(radio) == colour : !index || radio == button || background(radio) != colour, qPrintable(name));
+            QVERIFY2(group ? background(radio) == colour : !index || radio == button || background(radio) != colour,
+                     qPrintable(name));
         }
         QCOMPARE(coloured, 5 + 3 + 2);
         for (QWidget *edit : window.controls<QLineEdit>())
             QVERIFY2(edit->palette().color(QPalette::Base) == editBase, qPrintable(edit->objectName()));
-        for (QWidget *other : window.controls<QLineEdit>() + window.controls<QComboBox>() + window.controls<QPushButton>()
-                                  + window.controls<QTableView>() + window.controls<QTextEdit>() + QList<QWidget *>{window.main.statusBar()})
+        for (QWidget *other : window.controls<QLineEdit>() + window.controls<QComboBox>()
+                                  + window.controls<QPushButton>() + window.controls<QTableView>()
+                                  + window.controls<QTextEdit>()
+                                  + QList<QWidget *>{window.main.statusBar()})
             QVERIFY2(!index || background(other) != colour, qPrintable(other->objectName()));
     }
 
@@ -124,7 +129,8 @@ private slots:
         QTest::addColumn<int>("index"); QTest::addColumn<QString>("caption"); QTest::addColumn<QString>("labels");
         QTest::addColumn<QString>("others"); QTest::addColumn<QList<qreal>>("sizes");
         QTest::newRow("Verdana") << 1 << "Verdana" << "Verdana" << "Verdana" << QList<qreal>{8, 8, 8, 9, 10};
-        QTest::newRow("RICHARD") << 2 << "RICHARD" << "Poor Richard" << "Poor Richard" << QList<qreal>{10, 10, 10, 10, 10};
+        QTest::newRow("RICHARD") << 2 << "RICHARD" << "Poor Richard" << "Poor Richard"
+                                 << QList<qreal>{10, 10, 10, 10, 10};
         QTest::newRow("ARIAL") << 3 << "ARIAL" << "Arial" << "Arial" << QList<qreal>{8, 8, 8, 9, 10};
         QTest::newRow("New Roman") << 4 << "New Roman" << "Times New Roman " << "Times New Roman"
                                    << QList<qreal>{10, 10, 8, 9, 10.5};
@@ -138,7 +144,8 @@ private slots:
         QFETCH(int, index); QFETCH(QString, caption); QFETCH(QString, labels); QFETCH(QString, others);
         QFETCH(QList<qreal>, sizes);
         Window window;
-        QWidget *price = window.main.findChild<QLineEdit *>("text1(0)"), *link = window.main.findChild<QLabel *>("Label3");
+        QWidget *price = window.main.findChild<QLineEdit *>("text1(0)");
+        QWidget *link = window.main.findChild<QLabel *>("Label3");
         const QString priceFace = face(price);
         const QFont statusFont = window.main.statusBar()->findChild<QLabel *>()->font();
         const bool underlined = link->font().underline();
@@ -146,8 +153,9 @@ private slots:
         if (index == 0)
             window.choose("Option2", 3);
         window.choose("Option2", index);
-        const QList<QList<QWidget *>> kinds{window.controls<QLabel>(), window.controls<QGroupBox>(), window.controls<QRadioButton>(),
-                                            window.controls<QPushButton>(), {window.main.findChild<QTableView *>("MY_Grid")}};
+        const QList<QList<QWidget *>> kinds{window.controls<QLabel>(), window.controls<QGroupBox>(),
+                                            window.controls<QRadioButton>(), window.controls<QPushButton>(),
+                                            {window.main.findChild<QTableView *>("MY_Grid")}};
         for (int k = 0; k < kinds.size(); ++k) {
             const QString expected = QStringLiteral("%1 %2").arg(k ? others : labels).arg(sizes[k]);
             for (QWidget *control : kinds[k])
@@ -173,9 +181,11 @@ private slots:
         QVERIFY(window.option("Option1", 3)->isChecked() && !window.option("Option1", 0)->isChecked());
         QVERIFY(window.option("Option2", 4)->isChecked() && !window.option("Option2", 0)->isChecked());
         for (QWidget *label : window.controls<QLabel>() + window.controls<QGroupBox>())
-            QVERIFY(background(label) == QColor(0, 128, 128) && (!qobject_cast<QLabel *>(label) || face(label) == "Times New Roman  10"));
-        QCOMPARE(QStringList({face(window.main.totalsGrid()), face(window.main.pageButton(0)), face(window.option("Option10", 0)),
-                              face(window.option("Option1", 2)), face(window.option("Option2", 2))}),
+            QVERIFY(background(label) == QColor(0, 128, 128)
+                    && (!qobject_cast<QLabel *>(label) || face(label) == "Times New Roman  10"));
+        QCOMPARE(QStringList({face(window.main.totalsGrid()), face(window.main.pageButton(0)),
+                              face(window.option("Option10", 0)), face(window.option("Option1", 2)),
+                              face(window.option("Option2", 2))}),
                  QStringList({"Times New Roman 10.5", "Times New Roman 9", "Times New Roman 8", "ms sans seriff 8.5",
                               "Times New Roman 9"}));
     }
@@ -187,10 +197,11 @@ private slots:
         const QColor grey(0xE0, 0xE0, 0xE0);
         const QImage bar = window.main.menuBar()->grab().toImage();
         QCOMPARE(QColor(bar.pixel(bar.width() - 5, bar.height() / 2)), grey); // its empty right end
-        for (const char *name : {"mnuFile", "mnuView", "mnuTools", "mnuScrSize", "mnuHelp", "mnuPop", "mnurtf", "mnugridEdit"}) {
+        for (const char *name :
+             {"mnuFile", "mnuView", "mnuTools", "mnuScrSize", "mnuHelp", "mnuPop", "mnurtf", "mnugridEdit"}) {
             auto *menu = window.main.findChild<QMenu *>(QLatin1String(name));
             menu->adjustSize();
-            QAction *entry = menu->actions().constFirst()->isSeparator() ? menu->actions().at(1) : menu->actions().constFirst();
+            QAction *entry = menu->actions().value(menu->actions().constFirst()->isSeparator() ? 1 : 0);
             menu->setActiveAction(entry);
             const QImage shot = menu->grab().toImage();
             const QRect lit = menu->actionGeometry(entry);

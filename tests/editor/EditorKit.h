@@ -14,7 +14,7 @@ using Answers = TestSupport::MessageAnswers;
 inline QString shown(const TestSupport::ShownMessage &m)
 {
     const char *icons[] = {"no icon", "information", "warning", "critical", "question"};
-    const auto has = [&](QMessageBox::StandardButton b, const char *name) { return m.buttons & b ? QString(name) : QString(); };
+    const auto has = [&](QMessageBox::StandardButton b, const char *n) { return QString(m.buttons & b ? n : ""); };
     return m.title + ", " + icons[m.icon] + "," + has(QMessageBox::Yes, " Yes") + has(QMessageBox::No, " No")
            + has(QMessageBox::Ok, " OK") + ": " + m.text;
 }
@@ -32,7 +32,10 @@ inline void writeFile(const QString &path, const QByteArray &bytes)
 }
 
 inline QStringList filesIn(const QString &folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
-inline QString face(const QFont &f) { return QStringLiteral("%1 %2 %3").arg(f.family()).arg(f.pointSizeF()).arg(f.weight()); }
+inline QString face(const QFont &f)
+{
+    return QStringLiteral("%1 %2 %3").arg(f.family()).arg(f.pointSizeF()).arg(f.weight());
+}
 
 struct Editor
 {
@@ -59,7 +62,10 @@ struct Editor
     void format(int from, int to, const QTextCharFormat &format) { cursor(from, to).mergeCharFormat(format); }
     QTextCharFormat at(int i) const { return cursor(i + 1, i + 1).charFormat(); }
     QFont fontAt(int i) const { return at(i).font().resolve(text->document()->defaultFont()); }
-    QColor colourAt(int i) const { return at(i).hasProperty(QTextFormat::ForegroundBrush) ? at(i).foreground().color() : Qt::black; }
+    QColor colourAt(int i) const
+    {
+        return at(i).hasProperty(QTextFormat::ForegroundBrush) ? at(i).foreground().color() : Qt::black;
+    }
 };
 
 inline QTextCharFormat charFormat(bool bold, bool italic = false, bool underline = false, QColor colour = {})

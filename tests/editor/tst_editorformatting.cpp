@@ -42,8 +42,10 @@ private slots:
         if (from == to)
             QTest::keyClicks(editor.text, QStringLiteral("CD"));
         QString seen;
-        for (int i = 0; i < editor.text->document()->characterCount() - 1; ++i)
-            seen += (attribute == 0 ? editor.fontAt(i).bold() : attribute == 1 ? editor.fontAt(i).italic() : editor.fontAt(i).underline()) ? 'x' : '.';
+        for (int i = 0; i < editor.text->document()->characterCount() - 1; ++i) {
+            const QFont f = editor.fontAt(i);
+            seen += (attribute == 0 ? f.bold() : attribute == 1 ? f.italic() : f.underline()) ? 'x' : '.';
+        }
         QCOMPARE(seen, marked);
         QCOMPARE(action->isChecked(), times == 1);
         if (!marked.contains('x'))
@@ -172,18 +174,20 @@ private slots:
         QTest::addColumn<QString>("entry"); QTest::addColumn<QString>("before"); QTest::addColumn<int>("from");
         QTest::addColumn<int>("to"); QTest::addColumn<QString>("text"); QTest::addColumn<QString>("after");
         QTest::addColumn<bool>("kept");
+        const QString text = QStringLiteral("notes\nhere");
         for (const char *entry : {"mnuPopRTfntcopy", "mnuPopRTfntcut", "mnuPOPEDcopy", "mnuPopEDcut"}) {
             const bool cuts = QByteArray(entry).endsWith("cut"), kept = QByteArray(entry).toUpper().contains("POPED");
-            QTest::addRow("%s", entry) << entry << "earlier" << 0 << 8 << (cuts ? "re" : "notes\nhere") << "notes\nhe" << kept;
-            QTest::addRow("%s, nothing selected", entry) << entry << "earlier" << 2 << 2 << "notes\nhere" << "" << kept;
+            QTest::addRow("%s", entry) << entry << "earlier" << 0 << 8 << (cuts ? "re" : text) << "notes\nhe" << kept;
+            QTest::addRow("%s, nothing selected", entry) << entry << "earlier" << 2 << 2 << text << "" << kept;
         }
         for (const char *entry : {"mnuPopRTfntpaste", "mnuPopEDpaste"}) {
-            QTest::addRow("%s, at the caret", entry) << entry << "NEW " << 0 << 0 << "NEW notes\nhere" << "NEW " << true;
-            QTest::addRow("%s, over a selection", entry) << entry << "those" << 6 << 10 << "notes\nthose" << "those" << true;
+            QTest::addRow("%s, at the caret", entry) << entry << "NEW " << 0 << 0 << "NEW " + text << "NEW " << true;
+            QTest::addRow("%s, over a selection", entry) << entry << "those" << 6 << 10 << "notes\nthose" << "those"
+                                                         << true;
             for (auto [ends, lines] : {std::pair("LF", "a\nb"), {"CR LF", "a\r\nb"}, {"CR", "a\rb"}})
                 QTest::addRow("%s, %s", entry, ends) << entry << lines << 5 << 5 << "notesa\nb\nhere" << lines << true;
             QTest::addRow("%s, empty text", entry) << entry << "" << 5 << 10 << "notes" << "" << true;
-            QTest::addRow("%s, no text", entry) << entry << QString() << 0 << 4 << "notes\nhere" << QString() << false;
+            QTest::addRow("%s, no text", entry) << entry << QString() << 0 << 4 << text << QString() << false;
         }
     }
 
@@ -207,7 +211,7 @@ private slots:
             QVERIFY(!editor.fontAt(i).bold() && editor.colourAt(i) == Qt::black);
         const QMimeData *now = QGuiApplication::clipboard()->mimeData();
         QCOMPARE(now->text(), after);
-        QCOMPARE(now->data(QStringLiteral("image/png")), kept || before.isNull() ? QByteArray("picture") : QByteArray());
+        QCOMPARE(now->data(QStringLiteral("image/png")), QByteArray(kept || before.isNull() ? "picture" : ""));
         QCOMPARE(now->hasHtml(), kept && !before.isNull());
         if (!kept && !before.isNull())
             QCOMPARE(now->formats(), QStringList{QStringLiteral("text/plain")});

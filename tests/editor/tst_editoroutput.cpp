@@ -30,6 +30,8 @@ QMap<QString, QByteArray> unzip(const QByteArray &bytes)
     return entries;
 }
 
+const char kWordNamespace[] = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
+
 // The paragraphs of word/document.xml, tab marks as "\t", or "<error>" when it is not well formed;
 // `formatted` tells whether any run or paragraph has properties.
 QStringList paragraphs(const QByteArray &xml, bool *formatted = nullptr)
@@ -37,7 +39,7 @@ QStringList paragraphs(const QByteArray &xml, bool *formatted = nullptr)
     QStringList result;
     QXmlStreamReader reader(xml);
     while (reader.readNext() != QXmlStreamReader::Invalid && !reader.atEnd()) {
-        if (!reader.isStartElement() || reader.namespaceUri() != QLatin1String("http://schemas.openxmlformats.org/wordprocessingml/2006/main"))
+        if (!reader.isStartElement() || reader.namespaceUri() != QLatin1String(kWordNamespace))
             continue;
         if (reader.name() == u"p")
             result.append(QString());
@@ -71,7 +73,8 @@ private slots:
         const QString world = QString::fromUtf8("Béton ½\" ça — 混凝土 👷");
         QTest::newRow("accents and other scripts") << world << QStringList{world};
         QTest::newRow("control characters and lone surrogates left out")
-            << "a" + QString(QChar(0x01)) + "b" + QChar(0x0B) + QChar(0xFFFF) + "c" + QChar(0xD800) + "d" + QChar(0xDC00)
+            << "a" + QString(QChar(0x01)) + "b" + QChar(0x0B) + QChar(0xFFFF) + "c" + QChar(0xD800) + "d"
+                   + QChar(0xDC00)
             << QStringList{"abcd"};
         QTest::newRow("empty") << "" << QStringList{""};
     }
@@ -97,7 +100,8 @@ private slots:
         QVERIFY(entries.first().contains("Extension=\"rels\"") && entries.first().contains(
             "<Override PartName=\"/word/document.xml\" ContentType=\"application/"
             "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"));
-        QVERIFY(entries.value("_rels/.rels").contains("Target=\"word/document.xml\"") && entries.value("_rels/.rels").contains(
+        const QByteArray rels = entries.value(QStringLiteral("_rels/.rels"));
+        QVERIFY(rels.contains("Target=\"word/document.xml\"") && rels.contains(
             "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\""));
         QCOMPARE(paragraphs(entries.value(QStringLiteral("word/document.xml"))), (QStringList{"first", "second"}));
     }
@@ -105,7 +109,8 @@ private slots:
     // Never over an earlier document, never a temporary file left beside them.
     void writingDocuments()
     {
-        QCOMPARE(DocxExport::baseName(QDateTime(QDate(2023, 12, 31), QTime(23, 59, 59))), "Mortarix Notes 2023-12-31 235959");
+        QCOMPARE(DocxExport::baseName(QDateTime(QDate(2023, 12, 31), QTime(23, 59, 59))),
+                 "Mortarix Notes 2023-12-31 235959");
         QTemporaryDir folder;
         const QDateTime when(QDate(2024, 3, 5), QTime(7, 8, 9));
         const QString name = folder.filePath(QStringLiteral("Mortarix Notes 2024-03-05 070809"));
@@ -138,7 +143,8 @@ private slots:
 
     void exportCommand()
     {
-        QFETCH(QString, text); QFETCH(QMessageBox::StandardButton, answer); QFETCH(bool, opens); QFETCH(QStringList, expected);
+        QFETCH(QString, text); QFETCH(QMessageBox::StandardButton, answer); QFETCH(bool, opens);
+        QFETCH(QStringList, expected);
         Editor editor;
         editor.desktop.openSucceeds = opens;
         editor.text->setPlainText(text);
@@ -146,7 +152,8 @@ private slots:
         Answers answers({answer, QMessageBox::Ok});
         editor.trigger(QStringLiteral("mnuxprToWrd"));
         QCOMPARE(answers.seen.size(), opens ? 1 : 2);
-        QCOMPARE(shown(answers.seen[0]), "Mortarix, question, Yes No: You Must Have MS-Word On Your Computer To Export \n"
+        QCOMPARE(shown(answers.seen[0]), "Mortarix, question, Yes No: You Must Have MS-Word On Your Computer To "
+                                         "Export \n"
                                          "This Text To A Word Document.\n\nDo You Want To Continue?");
         const QStringList written = filesIn(editor.desktop.documents.path());
         QCOMPARE(written.size(), expected.isEmpty() ? 0 : 1);
@@ -162,8 +169,9 @@ private slots:
         QVERIFY(!formatted);
         if (opens)
             return;
-        QCOMPARE(shown(answers.seen[1]), "Mortarix, information, OK: Sorry, Unable To Execute That Request.\nYou Do Not "
-                                         "Have MS - Word Installed On Your Computer.\n\nThe text has been saved as:\n" + path);
+        QCOMPARE(shown(answers.seen[1]), "Mortarix, information, OK: Sorry, Unable To Execute That Request.\n"
+                                         "You Do Not Have MS - Word Installed On Your Computer.\n\n"
+                                         "The text has been saved as:\n" + path);
     }
 
     // Selection [from, to); `printed`: the lines on paper (page numbers aside), empty: no page.
@@ -175,7 +183,8 @@ private slots:
         QTest::addColumn<QStringList>("printed"); QTest::addColumn<int>("dialogs");
         const QString notes = QStringLiteral("Footing pour Monday\nRebar delivery Tuesday\nBlock crew Friday");
         QTest::newRow("whole text") << notes << 0 << 0 << QMessageBox::Yes << true << notes.split('\n') << 1;
-        QTest::newRow("selection only") << notes << 20 << 42 << QMessageBox::Yes << true << QStringList{"Rebar delivery Tuesday"} << 1;
+        QTest::newRow("selection only") << notes << 20 << 42 << QMessageBox::Yes << true
+                                        << QStringList{"Rebar delivery Tuesday"} << 1;
         QTest::newRow("dialog cancelled") << notes << 0 << 0 << QMessageBox::Yes << false << QStringList{} << 1;
         QTest::newRow("No") << notes << 0 << 0 << QMessageBox::No << true << QStringList{} << 0;
         QTest::newRow("empty editor") << "" << 0 << 0 << QMessageBox::Yes << true << QStringList{} << 0;
@@ -200,18 +209,21 @@ private slots:
         Answers answers({answer});
         editor.trigger(QStringLiteral("mnuPopPrnt"));
         QCOMPARE(answers.seen.size(), 1);
-        QCOMPARE(shown(answers.seen[0]), "Mortarix, question, Yes No: You Are About To Print This Information,\n\nDo You Want To Print Now?");
+        QCOMPARE(shown(answers.seen[0]),
+                 "Mortarix, question, Yes No: You Are About To Print This Information,\n\nDo You Want To Print Now?");
         QCOMPARE(editor.desktop.printDialogs, dialogs);
         QCOMPARE(editor.desktop.commonDialog().title, dialogs ? QStringLiteral("Print") : QStringLiteral("Before"));
         QCOMPARE(editor.text->toHtml(), html); // printing changes nothing in the editor
-        QCOMPARE(QPair(editor.text->textCursor().selectionStart(), editor.text->textCursor().selectionEnd()), QPair(from, to));
+        const QTextCursor cursor = editor.text->textCursor();
+        QCOMPARE(QPair(cursor.selectionStart(), cursor.selectionEnd()), QPair(from, to));
         QCOMPARE(QFileInfo::exists(editor.desktop.pdfPath), !printed.isEmpty());
         if (printed.isEmpty())
             return;
         QProcess pdftotext;
         pdftotext.start(QStringLiteral("pdftotext"), {editor.desktop.pdfPath, QStringLiteral("-")});
         QVERIFY(pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0);
-        const QStringList lines = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QRegularExpression("[\n\f]"), Qt::SkipEmptyParts);
+        const QString paper = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        const QStringList lines = paper.split(QRegularExpression("[\n\f]"), Qt::SkipEmptyParts);
         QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("\\D"))), printed);
     }
 };
