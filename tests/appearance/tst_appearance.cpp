@@ -85,7 +85,6 @@ private slots:
         QTest::newRow("Lite Orange") << 5 << "Lite Orange" << QColor(255, 224, 192);
         QTest::newRow("Default, after Teal") << 0 << "Default" << palette.color(QPalette::Button);
     }
-
     void backgroundChoice()
     {
         QFETCH(int, index); QFETCH(QString, caption); QFETCH(QColor, colour);
@@ -138,7 +137,6 @@ private slots:
         QTest::newRow("SANS  SERRIF") << 0 << "SANS  SERRIF" << "Ms sans serif" << "Ms sans serif"
                                       << QList<qreal>{8, 8, 8, 9, 10};
     }
-
     void programFont()
     {
         QFETCH(int, index); QFETCH(QString, caption); QFETCH(QString, labels); QFETCH(QString, others);

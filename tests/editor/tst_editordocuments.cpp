@@ -75,7 +75,6 @@ private slots:
         QTest::newRow("missing") << "mnuRTFFLEOPN" << editor << "gone.rtf" << QByteArray() << kNotOpened + "No such";
         QTest::newRow("a folder") << "mnuRTFFLEOPN" << editor << "dir.rtf" << QByteArray() << kNotOpened;
     }
-
     void open()
     {
         QFETCH(QString, entry); QFETCH(int, page); QFETCH(QString, name); QFETCH(QByteArray, content);
@@ -122,7 +121,6 @@ private slots:
         for (const QString &name : TestSupport::corpusRtfFiles())
             QTest::newRow(qPrintable(name)) << TestSupport::corpusDir() + "/rtf/" + name;
     }
-
     void corpusRoundTrip()
     {
         QFETCH(QString, file);
@@ -152,7 +150,6 @@ private slots:
         for (const char *name : {"notes.rtf", "notes.text", "notestxt", "notes", "notes.txt", "NOTES.TXT", "x.Txt"})
             QTest::addRow("Save As, %s", name) << "mnuRTFSaveAs" << name;
     }
-
     void saveFormats()
     {
         QFETCH(QString, entry); QFETCH(QString, name);
@@ -200,7 +197,6 @@ private slots:
         QTest::newRow("typed, Yes, dialog cancelled") << "typed " << int(QMessageBox::Yes) << "" << false;
         QTest::newRow("saved earlier, still asks") << "saved " << int(QMessageBox::No) << "" << true;
     }
-
     void close()
     {
         QFETCH(QString, typed); QFETCH(int, answer); QFETCH(QString, saveAs); QFETCH(bool, emptied);
@@ -249,7 +245,6 @@ private slots:
         QTest::newRow("Save As .txt, folder") << "mnuRTFSaveAs" << "folder.txt";
         QTest::newRow("Save As, folder of the last save moved") << "mnuRTFSaveAs" << "moved after save";
     }
-
     void failedSaveKeepsEverything()
     {
         QFETCH(QString, entry); QFETCH(QString, target);
@@ -311,7 +306,6 @@ private slots:
         QTest::newRow("100000 nested groups")
             << "{\\rtf1 " + QByteArray(100000, '{') + "start" + QByteArray(100000, '}') + " after}" << "after" << false;
     }
-
     void hugeFilesOpenInTime()
     {
         QFETCH(QByteArray, rtf); QFETCH(QString, last); QFETCH(bool, mayRefuse);

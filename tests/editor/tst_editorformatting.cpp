@@ -24,7 +24,6 @@ private slots:
             QTest::addRow("%s caret", n) << a << 0 << 16 << 16 << 1 << "................xx";
         }
     }
-
     void toggles()
     {
         QFETCH(int, attribute); QFETCH(int, preset); QFETCH(int, from); QFETCH(int, to); QFETCH(int, times);
@@ -65,7 +64,6 @@ private slots:
         QTest::newRow("accents, all") << "élan ça" << 0 << 7 << "ÉLAN ÇA" << "ÉLAN ÇA";
         QTest::newRow("digits and signs") << "2x4 @ $5.50" << 0 << 11 << "2X4 @ $5.50" << "2X4 @ $5.50";
     }
-
     void allCaps()
     {
         QFETCH(QString, text); QFETCH(int, from); QFETCH(int, to); QFETCH(QString, expected); QFETCH(QString, selected);
@@ -93,7 +91,6 @@ private slots:
         QTest::newRow("mixed") << true << true << "DejaVu Serif" << 20.0 << true;
         QTest::newRow("mixed, cancelled") << true << true << "DejaVu Serif" << 20.0 << false;
     }
-
     void fontDialog()
     {
         QFETCH(bool, mixed); QFETCH(bool, all); QFETCH(QString, family); QFETCH(double, size); QFETCH(bool, accept);
@@ -143,7 +140,6 @@ private slots:
         QTest::newRow("caret: typed text") << 0 << 7 << 7 << true << QColor(Qt::black) << "kkkkkkkn";
         QTest::newRow("cancelled") << 3 << 0 << 7 << false << QColor(Qt::black) << "rrrkbbb";
     }
-
     void colourDialog()
     {
         QFETCH(int, red); QFETCH(int, from); QFETCH(int, to); QFETCH(bool, accept); QFETCH(QColor, seed);
@@ -190,7 +186,6 @@ private slots:
             QTest::addRow("%s, no text", entry) << entry << QString() << 0 << 4 << text << QString() << false;
         }
     }
-
     void clipboard()
     {
         QFETCH(QString, entry); QFETCH(QString, before); QFETCH(int, from); QFETCH(int, to); QFETCH(QString, text);
