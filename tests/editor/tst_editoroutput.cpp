@@ -68,7 +68,7 @@ private slots:
         QTest::addColumn<QString>("text"); QTest::addColumn<QStringList>("expected");
         QTest::newRow("lines, empty ones kept") << "top\n\nbottom\n" << QStringList{"top", "", "bottom", ""};
         QTest::newRow("Windows and old Mac line ends") << "a\r\nb\rc" << QStringList{"a", "b", "c"};
-        QTest::newRow("XML specials") << "5 < 6 & <w:t> \"q\" 's'" << QStringList{"5 < 6 & <w:t> \"q\" 's'"};
+        QTest::newRow("characters XML reserves") << "5 < 6 & <w:t> \"q\" 's'" << QStringList{"5 < 6 & <w:t> \"q\" 's'"};
         QTest::newRow("spaces and tabs kept") << "  qty\tsize\t\tcost  " << QStringList{"  qty\tsize\t\tcost  "};
         const QString world = QString::fromUtf8("Béton ½\" ça — 混凝土 👷");
         QTest::newRow("accents and other scripts") << world << QStringList{world};
