@@ -1,92 +1,44 @@
-// The Options page: background colour and program font over the whole main window, kept
-// between runs; the menus' light grey.
+// The Options page: background colour and program font over the main window, kept between runs;
+// the menus' light grey.
 #include "support/TestSupport.h"
 
-#include "appearance/BackgroundColour.h"
 #include "shell/MainWindow.h"
 #include "shell/StoredControls.h"
 #include "totals/TotalsGrid.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QFile>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStatusBar>
-#include <QTableView>
-#include <QTextEdit>
+#include <QtWidgets>
 
 namespace {
 
-// The controls of kind T that belong to the main window itself (not its status bar, not another
-// window).
-template <typename T> QList<QWidget *> controls(MainWindow &window)
+QColor background(const QWidget *w) { return w->palette().color(w->backgroundRole()); }
+QString face(const QWidget *w) { return QStringLiteral("%1 %2").arg(w->font().family()).arg(w->font().pointSizeF()); }
+
+struct Window
 {
-    QList<QWidget *> found;
-    const auto all = window.findChildren<T *>();
-    for (T *control : all) {
-        bool inStatusBar = false;
-        for (QWidget *up = control; up && up != &window; up = up->parentWidget())
-            inStatusBar = inStatusBar || qobject_cast<QStatusBar *>(up);
-        if (!inStatusBar && control->window() == &window)
-            found.append(control);
+    MainWindow main;
+    explicit Window(bool shown = true) { main.setVisible(shown); }
+    QRadioButton *option(const char *group, int index) const
+    {
+        return main.findChild<QRadioButton *>(QStringLiteral("%1(%2)").arg(QLatin1String(group)).arg(index));
     }
-    return found;
-}
-
-QRadioButton *option(MainWindow &window, const QString &name)
-{
-    return window.findChild<QRadioButton *>(name);
-}
-
-// Chooses an option as a user does: the Options page from the Tools menu, a click on the button.
-void choose(MainWindow &window, const QString &name)
-{
-    window.menuAction(QStringLiteral("mnuOptions"))->trigger();
-    QRadioButton *button = option(window, name);
-    QVERIFY2(button, qPrintable(name));
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-    QVERIFY2(button->isChecked(), qPrintable(name));
-}
-
-// The colour a widget fills its background with (the button colour for buttons).
-QColor background(const QWidget *widget)
-{
-    return widget->palette().color(widget->backgroundRole());
-}
-
-// Share of the pixels of `widget`, as drawn on `shot` of `page`, that have colour `colour` or
-// nearly so (the style shades the inside of a frame a little).
-double shareOf(const QImage &shot, const QWidget *page, const QWidget *widget, const QColor &colour)
-{
-    const QRect area(widget->mapTo(page, QPoint(0, 0)), widget->size());
-    int hits = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QColor seen(shot.pixel(x, y));
-            hits += qAbs(seen.red() - colour.red()) + qAbs(seen.green() - colour.green()) +
-                        qAbs(seen.blue() - colour.blue()) <=
-                    12;
+    // As a user does: the Options page from the Tools menu, a click on the button.
+    void choose(const char *group, int index)
+    {
+        main.menuAction(QStringLiteral("mnuOptions"))->trigger();
+        QTest::mouseClick(option(group, index), Qt::LeftButton, {}, QPoint(6, 8));
+        QVERIFY(option(group, index)->isChecked());
+    }
+    // The controls of kind T on the window itself, its status bar left out.
+    template <typename T> QList<QWidget *> controls() const
+    {
+        QList<QWidget *> found;
+        for (T *control : main.findChildren<T *>()) {
+            if (control->window() == &main && !main.statusBar()->isAncestorOf(control))
+                found.append(control);
         }
+        return found;
     }
-    return double(hits) / double(area.width() * area.height());
-}
-
-struct FaceSeen
-{
-    QString family;
-    qreal size;
 };
-
-FaceSeen faceOf(const QWidget *widget)
-{
-    return {widget->font().family(), widget->font().pointSizeF()};
-}
 
 } // namespace
 
@@ -97,357 +49,169 @@ class TestAppearance : public QObject
 private slots:
     void init() { QFile::remove(SettingsStore::filePath()); }
 
-    void colourCodes_data()
-    {
-        QTest::addColumn<uint>("code");
-        QTest::addColumn<QColor>("colour");
-        const QPalette palette = QGuiApplication::palette();
-        QTest::newRow("button face") << 0x8000000Fu << palette.color(QPalette::Button);
-        QTest::newRow("tooltip background") << 0x80000018u << palette.color(QPalette::ToolTipBase);
-        QTest::newRow("window") << 0x80000005u << palette.color(QPalette::Base);
-        QTest::newRow("Green") << 0xC0FFC0u << QColor(192, 255, 192);
-        QTest::newRow("Teal") << 0x808000u << QColor(0, 128, 128);
-        QTest::newRow("Blue Green") << 0xC0C000u << QColor(0, 192, 192);
-        QTest::newRow("Lite Orange") << 0xC0E0FFu << QColor(255, 224, 192);
-        QTest::newRow("menu grey") << 0xE0E0E0u << QColor(224, 224, 224);
-        QTest::newRow("blue is the high byte") << 0xFF0000u << QColor(0, 0, 255);
-    }
-
-    void colourCodes()
-    {
-        QFETCH(uint, code);
-        QFETCH(QColor, colour);
-        QCOMPARE(BackgroundColour::translate(code), colour);
-    }
-
+    // In front of the page shown; until a choice is made the first ones hold and nothing is coloured.
     void optionsPage()
     {
-        MainWindow window;
-        window.show();
-        QTest::mouseClick(window.pageButton(3), Qt::LeftButton);
-        window.menuAction(QStringLiteral("mnuOptions"))->trigger();
-        QGroupBox *page = window.page(MainWindow::kOptionsPage);
-        QVERIFY(page->isVisible());
-        QCOMPARE(page->title(), QStringLiteral("Options"));
-        QCOMPARE(page->geometry(), window.page(0)->geometry());
-        QCOMPARE(window.statusText(MainWindow::StatusPanel::Page), QStringLiteral("Options"));
-        // In front of the calculator page that was showing.
-        QVERIFY(page->parentWidget()->children().indexOf(page) >
-                page->parentWidget()->children().indexOf(window.page(3)));
-        QCOMPARE(window.findChild<QGroupBox *>(QStringLiteral("myframe(301)"))->title(),
-                 QStringLiteral("Background Color"));
-        QCOMPARE(window.findChild<QGroupBox *>(QStringLiteral("myframe(302)"))->title(),
-                 QStringLiteral("Set Program Fonts"));
+        Window window;
+        QTest::mouseClick(window.main.pageButton(3), Qt::LeftButton);
+        window.main.menuAction(QStringLiteral("mnuOptions"))->trigger();
+        QGroupBox *page = window.main.page(MainWindow::kOptionsPage);
+        QVERIFY(page->isVisible() && page->geometry() == window.main.page(0)->geometry());
+        const QObjectList &pages = page->parentWidget()->children();
+        QVERIFY(pages.indexOf(page) > pages.indexOf(window.main.page(3)));
+        QCOMPARE(QStringList({page->title(), window.main.statusText(MainWindow::StatusPanel::Page),
+                              window.main.findChild<QGroupBox *>("myframe(301)")->title(),
+                              window.main.findChild<QGroupBox *>("myframe(302)")->title()}),
+                 QStringList({"Options", "Options", "Background Color", "Set Program Fonts"}));
+        QVERIFY(window.option("Option1", 0)->isChecked() && window.option("Option2", 0)->isChecked());
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(face(window.option("Option1", i)), QStringLiteral("ms sans seriff 8.5"));
+            QCOMPARE(window.option("Option2", i)->font().pointSizeF(), 9.0);
+        }
+        for (QWidget *label : window.controls<QLabel>())
+            QVERIFY2(!label->autoFillBackground(), qPrintable(label->objectName()));
     }
 
-    void colourButtonsShowTheirColours_data()
+    // Each colour button shows its colour, whatever the window's; choosing it colours labels,
+    // frames and three groups of option buttons, and nothing else.
+    void backgroundChoice_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QColor>("colour"); // invalid: the ordinary look
-        QTest::newRow("Default") << 0 << "Default" << QColor();
-        QTest::newRow("Yellow") << 1 << "Yellow " << QGuiApplication::palette().color(QPalette::ToolTipBase);
+        QTest::addColumn<int>("index"); QTest::addColumn<QString>("caption"); QTest::addColumn<QColor>("colour");
+        const QPalette palette = QGuiApplication::palette();
+        QTest::newRow("Yellow") << 1 << "Yellow " << palette.color(QPalette::ToolTipBase);
         QTest::newRow("Green") << 2 << "Green" << QColor(192, 255, 192);
         QTest::newRow("Teal") << 3 << "Teal" << QColor(0, 128, 128);
         QTest::newRow("Blue Green") << 4 << "Blue Green" << QColor(0, 192, 192);
         QTest::newRow("Lite Orange") << 5 << "Lite Orange" << QColor(255, 224, 192);
+        QTest::newRow("Default, after Teal") << 0 << "Default" << palette.color(QPalette::Button);
     }
-
-    void colourButtonsShowTheirColours()
-    {
-        QFETCH(int, index);
-        QFETCH(QString, caption);
-        QFETCH(QColor, colour);
-        MainWindow window;
-        QRadioButton *button = option(window, QStringLiteral("Option1(%1)").arg(index));
-        QCOMPARE(button->text(), caption);
-        QCOMPARE(button->isChecked(), index == 0);
-        if (colour.isValid()) {
-            QVERIFY(button->autoFillBackground());
-            QCOMPARE(background(button), colour);
-        } else {
-            QCOMPARE(background(button), QApplication::palette(button).color(button->backgroundRole()));
-        }
-        // They keep their colours whatever the window's colour becomes.
-        choose(window, QStringLiteral("Option1(%1)").arg(index == 2 ? 4 : 2));
-        if (colour.isValid())
-            QCOMPARE(background(button), colour);
-        else
-            QCOMPARE(background(button), QApplication::palette(button).color(button->backgroundRole()));
-    }
-
-    void backgroundChoice_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QColor>("colour");
-        QTest::newRow("Yellow") << 1 << QGuiApplication::palette().color(QPalette::ToolTipBase);
-        QTest::newRow("Green") << 2 << QColor(192, 255, 192);
-        QTest::newRow("Teal") << 3 << QColor(0, 128, 128);
-        QTest::newRow("Blue Green") << 4 << QColor(0, 192, 192);
-        QTest::newRow("Lite Orange") << 5 << QColor(255, 224, 192);
-        QTest::newRow("Default") << 0 << QGuiApplication::palette().color(QPalette::Button);
-    }
-
     void backgroundChoice()
     {
-        QFETCH(int, index);
-        QFETCH(QColor, colour);
-        MainWindow window;
-        window.show();
-        const QColor editBackground =
-            window.findChild<QLineEdit *>(QStringLiteral("text1(0)"))->palette().color(QPalette::Base);
-        // Default is already chosen at start; choosing it comes after another colour.
+        QFETCH(int, index); QFETCH(QString, caption); QFETCH(QColor, colour);
+        Window window;
+        QRadioButton *button = window.option("Option1", index);
+        QCOMPARE(button->text(), caption);
+        const QColor own = index ? colour : QApplication::palette(button).color(button->backgroundRole());
+        QVERIFY(background(button) == own && button->autoFillBackground() == (index != 0));
+        const QColor editBase = window.main.findChild<QLineEdit *>("text1(0)")->palette().color(QPalette::Base);
         if (index == 0)
-            choose(window, QStringLiteral("Option1(3)"));
-        choose(window, QStringLiteral("Option1(%1)").arg(index));
-
-        const auto labels = controls<QLabel>(window);
-        const auto frames = controls<QGroupBox>(window);
-        QVERIFY(labels.size() > 10);
-        QVERIFY(frames.size() > 13);
-        int onHiddenPages = 0;
-        for (QWidget *control : labels + frames) {
-            QVERIFY2(
-                background(control) == colour && control->autoFillBackground(),
-                qPrintable(control->objectName() + QLatin1Char(' ') + control->metaObject()->className()));
-            onHiddenPages += !control->isVisible();
-        }
-        QVERIFY(onHiddenPages > 0);
-
+            window.choose("Option1", 3);
+        window.choose("Option1", index);
+        QCOMPARE(background(button), own);
+        const QList<QWidget *> filled = window.controls<QLabel>() + window.controls<QGroupBox>();
+        QVERIFY(filled.size() > 24
+                && std::any_of(filled.cbegin(), filled.cend(), [](auto *w) { return !w->isVisible(); }));
+        for (QWidget *control : filled)
+            QVERIFY2(background(control) == colour && control->autoFillBackground(), qPrintable(control->objectName()));
         int coloured = 0;
-        for (QWidget *button : controls<QRadioButton>(window)) {
-            const QString name = button->objectName();
-            if (name.startsWith(QLatin1String("Option3(")) ||
-                name.startsWith(QLatin1String("rbropt_visible(")) ||
-                name.startsWith(QLatin1String("BLCKopt("))) {
-                QCOMPARE(background(button), colour);
-                ++coloured;
-            } else if (index != 0 && name != QStringLiteral("Option1(%1)").arg(index)) {
-                // The other colour choices, the font choices and "More Info" keep theirs.
-                QVERIFY2(background(button) != colour, qPrintable(name));
-            }
+        for (QWidget *radio : window.controls<QRadioButton>()) {
+            const QString name = radio->objectName();
+            const bool group = name.contains(QRegularExpression("^(Option3|rbropt_visible|BLCKopt)\\("));
+            coloured += group;
+            QVERIFY2(group ? background(radio) == colour : !index || radio == button || background(radio) != colour,
+                     qPrintable(name));
         }
         QCOMPARE(coloured, 5 + 3 + 2);
-
-        if (index == 0)
-            return;
-        // Text boxes, lists, command buttons, the grid and the editor are left alone.
-        for (QWidget *edit : controls<QLineEdit>(window)) {
-            QVERIFY2(background(edit) != colour, qPrintable(edit->objectName()));
-            QCOMPARE(edit->palette().color(QPalette::Base), editBackground);
-        }
-        for (QWidget *other : controls<QComboBox>(window) + controls<QPushButton>(window) +
-                                  controls<QTableView>(window) + controls<QTextEdit>(window))
-            QVERIFY2(background(other) != colour, qPrintable(other->objectName()));
-        QVERIFY(background(window.statusBar()) != colour);
+        for (QWidget *edit : window.controls<QLineEdit>())
+            QVERIFY2(edit->palette().color(QPalette::Base) == editBase, qPrintable(edit->objectName()));
+        for (QWidget *other : window.controls<QLineEdit>() + window.controls<QComboBox>()
+                                  + window.controls<QPushButton>() + window.controls<QTableView>()
+                                  + window.controls<QTextEdit>()
+                                  + QList<QWidget *>{window.main.statusBar()})
+            QVERIFY2(!index || background(other) != colour, qPrintable(other->objectName()));
     }
 
-    void tealAsSeen()
-    {
-        MainWindow window;
-        window.show();
-        choose(window, QStringLiteral("Option1(3)"));
-        QTest::mouseClick(window.pageButton(6), Qt::LeftButton);
-        QGroupBox *page = window.page(6);
-        const QImage shot = page->grab().toImage();
-        const QColor teal(0, 128, 128);
-        // Mostly page colour around the text.
-        const QList<QLabel *> labels = page->findChildren<QLabel *>();
-        QVERIFY(!labels.isEmpty());
-        for (QLabel *label : labels)
-            QVERIFY2(shareOf(shot, page, label, teal) > 0.4, qPrintable(label->text()));
-        const QList<QLineEdit *> edits = page->findChildren<QLineEdit *>();
-        QVERIFY(!edits.isEmpty());
-        for (QLineEdit *edit : edits)
-            QVERIFY2(shareOf(shot, page, edit, teal) < 0.05, qPrintable(edit->objectName()));
-        QRadioButton *moreInfo = page->findChild<QRadioButton *>(QStringLiteral("Option10(0)"));
-        QVERIFY(moreInfo);
-        QVERIFY(shareOf(shot, page, moreInfo, teal) < 0.01);
-    }
-
+    // Faces of labels, then of frames, option buttons, command buttons and the grid; text boxes,
+    // lists and the status bar keep their fonts, and labels their underline.
     void programFont_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("labels");
-        QTest::addColumn<QString>("others");     // frames, option buttons, command buttons, grid
-        QTest::addColumn<QList<qreal>>("sizes"); // labels, frames, options, commands, grid
-        QTest::newRow("Verdana") << 1 << "Verdana"
-                                 << "Verdana"
-                                 << "Verdana" << QList<qreal>{8, 8, 8, 9, 10};
-        QTest::newRow("RICHARD") << 2 << "RICHARD"
-                                 << "Poor Richard"
-                                 << "Poor Richard" << QList<qreal>{10, 10, 10, 10, 10};
-        QTest::newRow("ARIAL") << 3 << "ARIAL"
-                               << "Arial"
-                               << "Arial" << QList<qreal>{8, 8, 8, 9, 10};
-        QTest::newRow("New Roman") << 4 << "New Roman"
-                                   << "Times New Roman "
-                                   << "Times New Roman" << QList<qreal>{10, 10, 8, 9, 10.5};
-        QTest::newRow("Tahoma") << 5 << "Tahoma"
-                                << "Stylus BT"
-                                << "Tahoma" << QList<qreal>{10, 10, 10, 9, 10};
-        QTest::newRow("SANS  SERRIF") << 0 << "SANS  SERRIF"
-                                      << "Ms sans serif"
-                                      << "Ms sans serif" << QList<qreal>{8, 8, 8, 9, 10};
+        QTest::addColumn<int>("index"); QTest::addColumn<QString>("caption"); QTest::addColumn<QString>("labels");
+        QTest::addColumn<QString>("others"); QTest::addColumn<QList<qreal>>("sizes");
+        QTest::newRow("Verdana") << 1 << "Verdana" << "Verdana" << "Verdana" << QList<qreal>{8, 8, 8, 9, 10};
+        QTest::newRow("RICHARD") << 2 << "RICHARD" << "Poor Richard" << "Poor Richard"
+                                 << QList<qreal>{10, 10, 10, 10, 10};
+        QTest::newRow("ARIAL") << 3 << "ARIAL" << "Arial" << "Arial" << QList<qreal>{8, 8, 8, 9, 10};
+        QTest::newRow("New Roman") << 4 << "New Roman" << "Times New Roman " << "Times New Roman"
+                                   << QList<qreal>{10, 10, 8, 9, 10.5};
+        QTest::newRow("Tahoma") << 5 << "Tahoma" << "Stylus BT" << "Tahoma" << QList<qreal>{10, 10, 10, 9, 10};
+        QTest::newRow("SANS  SERRIF") << 0 << "SANS  SERRIF" << "Ms sans serif" << "Ms sans serif"
+                                      << QList<qreal>{8, 8, 8, 9, 10};
     }
-
     void programFont()
     {
-        QFETCH(int, index);
-        QFETCH(QString, caption);
-        QFETCH(QString, labels);
-        QFETCH(QString, others);
+        QFETCH(int, index); QFETCH(QString, caption); QFETCH(QString, labels); QFETCH(QString, others);
         QFETCH(QList<qreal>, sizes);
-        MainWindow window;
-        window.show();
-        QLineEdit *price = window.findChild<QLineEdit *>(QStringLiteral("text1(0)"));
-        const QFont priceFont = price->font();
-        const QFont statusFont = window.statusBar()->findChild<QLabel *>()->font();
-        QLabel *bold = window.findChild<QLabel *>(QStringLiteral("Label3"));
-        const bool underlined = bold->font().underline();
-
-        QCOMPARE(option(window, QStringLiteral("Option2(%1)").arg(index))->text(), caption);
+        Window window;
+        QWidget *price = window.main.findChild<QLineEdit *>("text1(0)");
+        QWidget *link = window.main.findChild<QLabel *>("Label3");
+        const QString priceFace = face(price);
+        const QFont statusFont = window.main.statusBar()->findChild<QLabel *>()->font();
+        const bool underlined = link->font().underline();
+        QCOMPARE(window.option("Option2", index)->text(), caption);
         if (index == 0)
-            choose(window, QStringLiteral("Option2(3)"));
-        choose(window, QStringLiteral("Option2(%1)").arg(index));
-
-        const auto check = [](QWidget *control, const QString &family, qreal size) {
-            const FaceSeen face = faceOf(control);
-            QVERIFY2(face.family == family && qFuzzyCompare(face.size, size),
-                     qPrintable(QStringLiteral("%1 %2: \"%3\" %4")
-                                    .arg(QLatin1String(control->metaObject()->className()),
-                                         control->objectName(), face.family)
-                                    .arg(face.size)));
-        };
-        const auto checkAll = [&](const auto &list, const QString &family, qreal size) {
-            QVERIFY(!list.isEmpty());
-            for (QWidget *control : list)
-                check(control, family, size);
-        };
-        checkAll(controls<QLabel>(window), labels, sizes.at(0));
-        checkAll(controls<QGroupBox>(window), others, sizes.at(1));
-        checkAll(controls<QRadioButton>(window), others, sizes.at(2));
-        checkAll(controls<QPushButton>(window), others, sizes.at(3));
-        checkAll(window.findChildren<QTableView *>(QStringLiteral("MY_Grid")), others, sizes.at(4));
-        QVERIFY(!QTest::currentTestFailed());
-        // Only name and size: the link keeps its underline.
-        QCOMPARE(bold->font().underline(), underlined);
-
-        // Text boxes and the status bar keep their fonts.
-        QCOMPARE(price->font().family(), priceFont.family());
-        QCOMPARE(price->font().pointSizeF(), priceFont.pointSizeF());
-        for (QWidget *edit : controls<QLineEdit>(window)) {
-            QVERIFY(edit->font().family() != others);
-            QVERIFY(edit->font().family() != labels);
+            window.choose("Option2", 3);
+        window.choose("Option2", index);
+        const QList<QList<QWidget *>> kinds{window.controls<QLabel>(), window.controls<QGroupBox>(),
+                                            window.controls<QRadioButton>(), window.controls<QPushButton>(),
+                                            {window.main.findChild<QTableView *>("MY_Grid")}};
+        for (int k = 0; k < kinds.size(); ++k) {
+            const QString expected = QStringLiteral("%1 %2").arg(k ? others : labels).arg(sizes[k]);
+            for (QWidget *control : kinds[k])
+                QVERIFY2(face(control) == expected, qPrintable(control->objectName() + ": " + face(control)));
         }
-        for (QWidget *list : controls<QComboBox>(window))
-            QVERIFY(list->font().family() != others);
-        QCOMPARE(window.statusBar()->findChild<QLabel *>()->font(), statusFont);
+        QVERIFY(link->font().underline() == underlined && face(price) == priceFace);
+        for (QWidget *edit : window.controls<QLineEdit>() + window.controls<QComboBox>())
+            QVERIFY(edit->font().family() != others && edit->font().family() != labels);
+        QCOMPARE(window.main.statusBar()->findChild<QLabel *>()->font(), statusFont);
     }
 
-    void captionFontsAtStart()
-    {
-        MainWindow window;
-        for (int i = 0; i < 6; ++i) {
-            QCOMPARE(option(window, QStringLiteral("Option1(%1)").arg(i))->font().family(),
-                     QStringLiteral("ms sans seriff"));
-            QCOMPARE(option(window, QStringLiteral("Option1(%1)").arg(i))->font().pointSizeF(), 8.5);
-            QCOMPARE(option(window, QStringLiteral("Option2(%1)").arg(i))->font().pointSizeF(), 9.0);
-        }
-        QVERIFY(option(window, QStringLiteral("Option1(0)"))->isChecked());
-        QVERIFY(option(window, QStringLiteral("Option2(0)"))->isChecked());
-        // Nothing is coloured or restyled until a choice is made.
-        for (QWidget *label : controls<QLabel>(window))
-            QVERIFY2(!label->autoFillBackground(), qPrintable(qobject_cast<QLabel *>(label)->text()));
-    }
-
+    // Applied while loading, before the window shows; the two groups' captions get their
+    // load-time fonts after the restored choice.
     void choicesSurviveRestart()
     {
-        const QColor teal(0, 128, 128);
         {
-            MainWindow window;
-            window.show();
-            choose(window, QStringLiteral("Option1(3)"));
-            choose(window, QStringLiteral("Option2(4)"));
-            OptionStates::saveAll(&window);
+            Window window;
+            window.choose("Option1", 3);
+            window.choose("Option2", 4);
+            OptionStates::saveAll(&window.main);
         }
-        MainWindow window;
-        // Applied while loading, before the window is first shown.
-        QVERIFY(!window.isVisible());
-        QVERIFY(option(window, QStringLiteral("Option1(3)"))->isChecked());
-        QVERIFY(!option(window, QStringLiteral("Option1(0)"))->isChecked());
-        QVERIFY(option(window, QStringLiteral("Option2(4)"))->isChecked());
-        QVERIFY(!option(window, QStringLiteral("Option2(0)"))->isChecked());
-        for (QWidget *label : controls<QLabel>(window)) {
-            QCOMPARE(background(label), teal);
-            QCOMPARE(label->font().family(), QStringLiteral("Times New Roman "));
-        }
-        for (QWidget *frame : controls<QGroupBox>(window))
-            QCOMPARE(background(frame), teal);
-        QCOMPARE(window.totalsGrid()->font().pointSizeF(), 10.5);
-        QCOMPARE(window.pageButton(0)->font().pointSizeF(), 9.0);
-        QCOMPARE(option(window, QStringLiteral("Option10(0)"))->font().pointSizeF(), 8.0);
-        // The captions of the two groups get their load-time fonts after the restored choice.
-        QCOMPARE(option(window, QStringLiteral("Option1(2)"))->font().family(),
-                 QStringLiteral("ms sans seriff"));
-        QCOMPARE(option(window, QStringLiteral("Option1(2)"))->font().pointSizeF(), 8.5);
-        QCOMPARE(option(window, QStringLiteral("Option2(2)"))->font().family(),
-                 QStringLiteral("Times New Roman"));
-        QCOMPARE(option(window, QStringLiteral("Option2(2)"))->font().pointSizeF(), 9.0);
+        Window window(false);
+        QVERIFY(window.option("Option1", 3)->isChecked() && !window.option("Option1", 0)->isChecked());
+        QVERIFY(window.option("Option2", 4)->isChecked() && !window.option("Option2", 0)->isChecked());
+        for (QWidget *label : window.controls<QLabel>() + window.controls<QGroupBox>())
+            QVERIFY(background(label) == QColor(0, 128, 128)
+                    && (!qobject_cast<QLabel *>(label) || face(label) == "Times New Roman  10"));
+        QCOMPARE(QStringList({face(window.main.totalsGrid()), face(window.main.pageButton(0)),
+                              face(window.option("Option10", 0)), face(window.option("Option1", 2)),
+                              face(window.option("Option2", 2))}),
+                 QStringList({"Times New Roman 10.5", "Times New Roman 9", "Times New Roman 8", "ms sans seriff 8.5",
+                              "Times New Roman 9"}));
     }
 
-    void menusLightGrey_data()
-    {
-        QTest::addColumn<QString>("menu");
-        for (const char *name :
-             {"mnuFile", "mnuView", "mnuTools", "mnuScrSize", "mnuHelp", "mnuPop", "mnurtf", "mnugridEdit"})
-            QTest::newRow(name) << QString::fromLatin1(name);
-    }
-
+    // Mostly background, with the entry under the pointer in the highlight colour; the bar too.
     void menusLightGrey()
     {
-        QFETCH(QString, menu);
-        MainWindow window;
-        window.show();
-        auto *found = window.findChild<QMenu *>(menu);
-        QVERIFY(found);
-        found->ensurePolished();
-        found->adjustSize();
-        const QImage shot = found->grab().toImage();
-        // Most of a menu is background; its text and frame are the rest.
-        int grey = 0;
-        for (int y = 0; y < shot.height(); ++y) {
-            for (int x = 0; x < shot.width(); ++x)
-                grey += QColor(shot.pixel(x, y)) == QColor(0xE0, 0xE0, 0xE0);
+        Window window;
+        const QColor grey(0xE0, 0xE0, 0xE0);
+        const QImage bar = window.main.menuBar()->grab().toImage();
+        QCOMPARE(QColor(bar.pixel(bar.width() - 5, bar.height() / 2)), grey); // its empty right end
+        for (const char *name :
+             {"mnuFile", "mnuView", "mnuTools", "mnuScrSize", "mnuHelp", "mnuPop", "mnurtf", "mnugridEdit"}) {
+            auto *menu = window.main.findChild<QMenu *>(QLatin1String(name));
+            menu->adjustSize();
+            QAction *entry = menu->actions().value(menu->actions().constFirst()->isSeparator() ? 1 : 0);
+            menu->setActiveAction(entry);
+            const QImage shot = menu->grab().toImage();
+            const QRect lit = menu->actionGeometry(entry);
+            int greys = 0, highlighted = 0;
+            for (int i = 0; i < shot.width() * shot.height(); ++i) {
+                const QPoint at(i % shot.width(), i / shot.width());
+                greys += QColor(shot.pixel(at)) == grey;
+                highlighted += lit.contains(at) && QColor(shot.pixel(at)) == menu->palette().color(QPalette::Highlight);
+            }
+            QVERIFY2(greys > (shot.width() * shot.height() - lit.width() * lit.height()) / 2, name);
+            QVERIFY2(highlighted > lit.width() * lit.height() / 3, name);
         }
-        QVERIFY2(grey > shot.width() * shot.height() / 2, qPrintable(QString::number(grey)));
-
-        // The entry under the pointer still stands out in the highlight colour.
-        const QColor highlight = found->palette().color(QPalette::Highlight);
-        QAction *entry = nullptr;
-        for (QAction *action : found->actions()) {
-            if (!action->isSeparator() && !entry)
-                entry = action;
-        }
-        QVERIFY(entry);
-        found->setActiveAction(entry);
-        const QImage selected = found->grab().toImage();
-        const QRect entryArea = found->actionGeometry(entry);
-        int highlighted = 0;
-        for (int x = entryArea.left(); x <= entryArea.right(); ++x)
-            highlighted += QColor(selected.pixel(x, entryArea.center().y())) == highlight;
-        QVERIFY2(highlighted > entryArea.width() / 3, qPrintable(QString::number(highlighted)));
-    }
-
-    void menuBarLightGrey()
-    {
-        MainWindow window;
-        window.show();
-        QMenuBar *bar = window.menuBar();
-        const QImage shot = bar->grab().toImage();
-        // The empty right end of the bar.
-        QCOMPARE(QColor(shot.pixel(shot.width() - 5, shot.height() / 2)), QColor(0xE0, 0xE0, 0xE0));
     }
 };
 

@@ -1,0 +1,79 @@
+#pragma once
+// A main window on a scripted desktop, with the Text Editor page's parts at hand.
+#include "support/FakeDesktop.h"
+#include "support/TestSupport.h"
+
+#include "editor/EditorPage.h"
+#include "shell/MainWindow.h"
+
+#include <QtWidgets>
+
+using Answers = TestSupport::MessageAnswers;
+
+// "title, icon, buttons: text" of a message box, as one string to compare.
+inline QString shown(const TestSupport::ShownMessage &m)
+{
+    const char *icons[] = {"no icon", "information", "warning", "critical", "question"};
+    const auto has = [&](QMessageBox::StandardButton b, const char *n) { return QString(m.buttons & b ? n : ""); };
+    return m.title + ", " + icons[m.icon] + "," + has(QMessageBox::Yes, " Yes") + has(QMessageBox::No, " No")
+           + has(QMessageBox::Ok, " OK") + ": " + m.text;
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+inline QStringList filesIn(const QString &folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
+inline QString face(const QFont &f)
+{
+    return QStringLiteral("%1 %2 %3").arg(f.family()).arg(f.pointSizeF()).arg(f.weight());
+}
+
+struct Editor
+{
+    FakeDesktop desktop;
+    MainWindow window;
+    EditorPage *page = window.editor();
+    QTextEdit *text = window.findChild<QTextEdit *>(QStringLiteral("RichTextBox1"));
+    QLabel *label = window.findChild<QLabel *>(QStringLiteral("Label2(64)"));
+    QTemporaryDir files;
+
+    Editor() { window.show(); }
+    QString path(const QString &name) const { return files.filePath(name); }
+    void trigger(const QString &entry) { window.menuAction(entry)->trigger(); }
+    void open(const QString &file) { desktop.openAnswers.enqueue(file); trigger(QStringLiteral("mnuRTFFLEOPN")); }
+    void type(const QString &keys) { text->setFocus(); QTest::keyClicks(text, keys); }
+    QTextCursor cursor(int from, int to) const
+    {
+        QTextCursor cursor(text->document());
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        return cursor;
+    }
+    void select(int from, int to) { text->setTextCursor(cursor(from, to)); }
+    void format(int from, int to, const QTextCharFormat &format) { cursor(from, to).mergeCharFormat(format); }
+    QTextCharFormat at(int i) const { return cursor(i + 1, i + 1).charFormat(); }
+    QFont fontAt(int i) const { return at(i).font().resolve(text->document()->defaultFont()); }
+    QColor colourAt(int i) const
+    {
+        return at(i).hasProperty(QTextFormat::ForegroundBrush) ? at(i).foreground().color() : Qt::black;
+    }
+};
+
+inline QTextCharFormat charFormat(bool bold, bool italic = false, bool underline = false, QColor colour = {})
+{
+    QTextCharFormat format;
+    if (bold) format.setFontWeight(QFont::Bold);
+    if (italic) format.setFontItalic(true);
+    if (underline) format.setFontUnderline(true);
+    if (colour.isValid()) format.setForeground(colour);
+    return format;
+}
