@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QTemporaryDir>
 
-void fuzzInitApplication(int *argc, char ***argv)
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QTemporaryDir home;
@@ -17,4 +17,5 @@ void fuzzInitApplication(int *argc, char ***argv)
     // Qt's warnings would drown the fuzzer's own output.
     qputenv("QT_LOGGING_RULES", "*.debug=false;*.warning=false");
     static QApplication app(*argc, *argv);
+    return 0;
 }

@@ -2,9 +2,9 @@
 
 #include <QByteArray>
 
-// Brings up an offscreen application once per fuzzing process, with settings and runtime folders of
-// its own, so a target can build documents and windows.
-void fuzzInitApplication(int *argc, char ***argv);
+// Every target starts with an offscreen application, with settings and runtime folders of its own,
+// so it can build documents and windows.
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv);
 
 inline QByteArray fuzzBytes(const uint8_t *data, size_t size)
 {

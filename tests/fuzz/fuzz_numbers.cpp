@@ -6,12 +6,6 @@
 
 #include <cmath>
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    fuzzInitApplication(argc, argv);
-    return 0;
-}
-
 namespace {
 
 void mustNotBeEmpty(const QString &text)

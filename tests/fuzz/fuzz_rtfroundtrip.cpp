@@ -9,12 +9,6 @@
 
 #include <cstdio>
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    fuzzInitApplication(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     // The first byte of every chunk picks the format, the rest is UTF-8 text.

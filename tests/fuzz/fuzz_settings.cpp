@@ -10,12 +10,6 @@
 #include <QFile>
 #include <QRadioButton>
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    fuzzInitApplication(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString path = SettingsStore::filePath();
