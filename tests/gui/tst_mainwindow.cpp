@@ -135,8 +135,6 @@ private slots:
         QTest::newRow("Help") << "mnuHelp" << "mnureedme|Readme . . .; ---; "
                                               "mnuMortarixWeb|&Mortarix Online Help. . .; ---; "
                                               "mnuAbout|&About Mortarix . . .";
-        QTest::newRow("PopUp") << "mnuPop" << "mnuPopNote|NOTE:; ---; mnuPopACovr|AREA Coverage";
-        QTest::newRow("PopUpWW") << "mnuPopww" << "mnuNote|NOTE:; ---; mnuPAreaCOv|AREA COVERAGE";
         QTest::newRow("PopUPRTFile") << "mnurtf" << "mnuRTFFLEOPN|Open . . .; mnuPopClse|Close; ---; mnuRFSave|Save; "
                                                     "mnuRTFSaveAs|Save As . . .; ---; mnuPopPrnt|Print . . .; ---; "
                                                     "mnuxprToWrd|Export To Word . . . ";

@@ -5,7 +5,6 @@
 #include "platform/QtDesktop.h"
 #include "platform/SingleInstance.h"
 #include "shell/MainWindow.h"
-#include "shell/ShellMessages.h"
 #include "shell/Startup.h"
 #include "shell/StoredControls.h"
 
@@ -51,11 +50,6 @@ private slots:
                                             {QSize(1024, 768), false}, {QSize(640, 400), false},
                                             {QSize(480, 640), false}, {QSize(639, 480), false}})
             QVERIFY2(Startup::isLowResolutionScreen(screen) == warns, qPrintable(QString::number(screen.width())));
-        const QString blanks(62, ' ');
-        QCOMPARE(ShellMessages::lowResolutionWarning(),
-                 "Warning:. . .\n\nSetup Has Determined That Your Screen Resolution Is Set At 640 x 480. \n\n"
-                 "This Program Is Best Viewed At 800 x 600 or Higher Resoulution\n" + blanks + "\n" + blanks +
-                     "\n\nDo You want To Change Your Sreen Resoulution To View This Program?");
     }
     // A second copy leaves at once and shows nothing; a lock left by a copy that died does not stop the
     // next start; the first copy shows the main window once Escape ends the splash.

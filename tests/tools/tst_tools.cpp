@@ -5,7 +5,6 @@
 #include "shell/MainWindow.h"
 #include "shell/StartPage.h"
 #include "tools/CalendarWindow.h"
-#include "tools/ReadmeWindow.h"
 
 #include <QtWidgets>
 
@@ -24,13 +23,6 @@ namespace {
         if (dialog && dialog->isVisible())
             dialog->reject();
     });
-}
-
-QString readmeShown(const QStringList &folders)
-{
-    ReadmeWindow readme(nullptr, folders);
-    auto *text = readme.findChild<QPlainTextEdit *>("txtMain");
-    return text ? text->toPlainText() : "<no txtMain>";
 }
 
 QString texts(const QWidget *parent, const char *names)
@@ -70,13 +62,14 @@ private slots:
         auto readme = inNextWindow([&](QDialog *dialog) {
             auto *text = dialog->findChild<QPlainTextEdit *>("txtMain");
             seen << dialog->objectName() + " | " + dialog->windowTitle() + " | " + texts(dialog, "readmecmd_ok")
-                 << QString::number(dialog->parent() == &window && text->isReadOnly()) << text->toPlainText();
+                 << QString::number(dialog->parent() == &window && text->isReadOnly() &&
+                                    !text->toPlainText().isEmpty());
             QTest::mouseClick(dialog->findChild<QPushButton *>("readmecmd_ok"), Qt::LeftButton);
             seen << QString::number(dialog->isVisible());
         });
         window.menuAction("mnureedme")->trigger();
-        QVERIFY(!seen.value(2).isEmpty() && !window.findChild<QDialog *>("frmReadme"));
-        QCOMPARE(seen, (QStringList{"frmReadme | Readme | OK", "1", readmeShown(ReadmeWindow::programFolders()), "0"}));
+        QVERIFY(!window.findChild<QDialog *>("frmReadme"));
+        QCOMPARE(seen, (QStringList{"frmReadme | Readme | OK", "1", "0"}));
         seen.clear();
         auto watch = inNextWindow([&](QDialog *about) {
             seen << about->windowTitle() << QString::number(about->parent() == &window)
