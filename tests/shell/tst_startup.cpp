@@ -5,8 +5,6 @@
 #include "platform/QtDesktop.h"
 #include "platform/SingleInstance.h"
 #include "shell/MainWindow.h"
-#include "shell/ShellMessages.h"
-#include "shell/Splash.h"
 #include "shell/Startup.h"
 #include "shell/StoredControls.h"
 
@@ -52,32 +50,6 @@ private slots:
                                             {QSize(1024, 768), false}, {QSize(640, 400), false},
                                             {QSize(480, 640), false}, {QSize(639, 480), false}})
             QVERIFY2(Startup::isLowResolutionScreen(screen) == warns, qPrintable(QString::number(screen.width())));
-        const QString blanks(62, ' ');
-        QCOMPARE(ShellMessages::lowResolutionWarning(),
-                 "Warning:. . .\n\nSetup Has Determined That Your Screen Resolution Is Set At 640 x 480. \n\n"
-                 "This Program Is Best Viewed At 800 x 600 or Higher Resoulution\n" + blanks + "\n" + blanks +
-                     "\n\nDo You want To Change Your Sreen Resoulution To View This Program?");
-    }
-    // Closes when its time is up or at once on Escape; other keys do nothing, and it never reopens.
-    void splash()
-    {
-        Splash splash, early;
-        QCOMPARE(splash.objectName() + "|" + splash.findChild<QLabel *>("Label1")->text() + "|" +
-                     splash.findChild<QLabel *>("Label2")->text() + "|" + QString::number(splash.delay()),
-                 "frmSplash|Mortarix|(Masonry)|3000");
-        QVERIFY(QRegularExpression("^Version (0|[1-9][0-9]*)\\.(0|[1-9][0-9]*)\\.(0|[1-9][0-9]*)$")
-                    .match(splash.findChild<QLabel *>("lblVersion")->text()).hasMatch());
-        QVERIFY(splash.isVisible() && !splash.readyToClose());
-        splash.setDelay(50);
-        QSignalSpy ready(&splash, &Splash::readyToCloseChanged);
-        QTRY_VERIFY_WITH_TIMEOUT(splash.readyToClose(), 2000);
-        QTest::keyClick(&splash, Qt::Key_A);
-        QTest::keyClick(&splash, Qt::Key_Escape);
-        QVERIFY(ready.count() == 1 && splash.readyToClose());
-        QTest::keyClick(&early, Qt::Key_Return);
-        QVERIFY(!early.readyToClose() && early.isVisible());
-        QTest::keyClick(&early, Qt::Key_Escape);
-        QVERIFY(early.readyToClose() && !early.isVisible());
     }
     // A second copy leaves at once and shows nothing; a lock left by a copy that died does not stop the
     // next start; the first copy shows the main window once Escape ends the splash.
@@ -101,11 +73,6 @@ private slots:
         lock.write(QByteArray::number(gone.processId() ? gone.processId() : 999999) + "\n" +
                    QCoreApplication::applicationName().toUtf8() + "\n" + QSysInfo::machineHostName().toUtf8() + "\n");
         lock.close();
-        {
-            SingleInstance instance, second;
-            QVERIFY(instance.acquire() && !second.acquire());
-        }
-        QVERIFY(!QFile::exists(SingleInstance::lockFilePath()));
         QTimer::singleShot(100, [] {
             for (QWidget *widget : QApplication::topLevelWidgets())
                 if (widget->objectName() == "frmSplash" && widget->isVisible())
@@ -123,21 +90,6 @@ private slots:
         TestSupport::MessageAnswers yes({QMessageBox::Yes});
         main->close();
         QVERIFY(yes.seen.size() == 1 && !main->isVisible());
-    }
-    void store()
-    {
-        QVERIFY2(SettingsStore::filePath().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME") + "/") &&
-                     SettingsStore::filePath().endsWith("Mortarix/Mortarix.ini"),
-                 qPrintable(SettingsStore::filePath()));
-        for (const QString value : {"12.5", "", "1,200", "  40 ", "8' \\ 3\"", "12 €"}) {
-            QFile::remove(SettingsStore::filePath());
-            QCOMPARE(SettingsStore::get("Prices", "Price(3)", "absent"), "absent");
-            SettingsStore::save("Prices", "Price(3)", value);
-            QCOMPARE(SettingsStore::get("Prices", "Price(3)", "-") + "|" + SettingsStore::get("Values", "Price(3)", "-")
-                         + "|" + SettingsStore::get("Prices", "Price(4)"), value + "|-|");
-        }
-        SettingsStore::save("Prices", "Price(3)", "replaced");
-        QCOMPARE(SettingsStore::get("Prices", "Price(3)"), "replaced");
     }
     // Block and bar sizes are never carried over, even though stored selected; restoring a rebar
     // kind runs its choice, so its input frame is the one shown.
@@ -166,37 +118,6 @@ private slots:
             MainWindow window;
             QVERIFY2(option(window, key)->isChecked() == checked, stored);
         }
-    }
-    void damagedStoreLoadsTheDesignedStates_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QByteArray garbage, many("[Values]\n");
-        for (int i = 0; i < 4096; ++i)
-            garbage.append(char((i * 131 + 7) % 256));
-        for (int i = 0; i < 10000; ++i)
-            many += "Unknown" + QByteArray::number(i) + "%28" + QByteArray::number(i % 7) + "%29=True\n";
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("binary garbage") << garbage;
-        QTest::newRow("bad states")
-            << QByteArray("[Values]\nOption1%280%29=\nOption2%280%29=yes\nrbropt_visible%280%29=2\n");
-        QTest::newRow("values as lists")
-            << QByteArray("[Values]\nOption1%283%29=True, False\n[Prices]\nPrice%280%29=1,2\n");
-        QTest::newRow("10,000 unknown keys") << many;
-    }
-    void damagedStoreLoadsTheDesignedStates()
-    {
-        QFETCH(QByteArray, content);
-        QDir().mkpath(QFileInfo(SettingsStore::filePath()).absolutePath());
-        QFile file(SettingsStore::filePath());
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-        file.close();
-        QElapsedTimer clock;
-        clock.start();
-        MainWindow window;
-        QVERIFY2(!TestSupport::timingsApply() || clock.elapsed() < 5000, "loading took too long");
-        QCOMPARE(selectedOptions(window), kDesignedOptions);
-        OptionStates::saveAll(&window); // the store can be written again afterwards
-        QCOMPARE(SettingsStore::get("Values", "Option1(0)"), "True");
     }
     // With nothing on PATH each request fails quietly and at once; through the menus nothing is said.
     void desktopWithoutPrograms()

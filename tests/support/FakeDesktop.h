@@ -2,7 +2,6 @@
 
 #include "platform/Desktop.h"
 
-#include <QHash>
 #include <QList>
 #include <QQueue>
 #include <QTemporaryDir>
@@ -10,8 +9,8 @@
 
 #include <functional>
 
-// A scripted desktop for tests: dialogs give queued answers, outside programs and URLs are
-// recorded instead of started. Installs itself while alive.
+// A scripted desktop for tests: dialogs give queued answers, URLs and documents are recorded
+// instead of opened. Installs itself while alive.
 class FakeDesktop final : public Desktop
 {
 public:
@@ -30,13 +29,11 @@ public:
     // Printing: makes the default printer (none when unset); the print dialog accepts when
     // `printDialogAccepts`, and then prints to `pdfPath` where set.
     std::function<std::unique_ptr<QPrinter>()> makeDefaultPrinter;
-    bool printDialogAccepts = false, printerSetupAccepts = false;
+    bool printDialogAccepts = false;
     QString pdfPath;
-    int printDialogs = 0, printerSetups = 0;
-    // Outside programs: names found on PATH, and what was started; URLs and documents opened.
-    QHash<QString, QString> programs;
-    bool startSucceeds = true, openSucceeds = true;
-    QList<Command> started, waitedFor;
+    int printDialogs = 0;
+    // No outside program is found or started, nor a printer set up; URLs and documents opened are recorded.
+    bool openSucceeds = true;
     QList<QUrl> urlsOpened;
     QStringList documentsOpened;
     QTemporaryDir documents;
