@@ -286,7 +286,7 @@ private slots:
             {min + " 1", "overflow"}, {max + " -1", "overflow"}});
         // The currency form of amounts whose cents a double cannot hold.
         rows<QString>("$", {{max, "$922,337,203,685,477.58"}, {min, "($922,337,203,685,477.58)"},
-            {"90071992547409934", "$9,007,199,254,740.99"}});
+            {"90071992547409934", "$9,007,199,254,740.99"}, {"-149", "($0.01)"}});
         // Costs single precision had a cent off, each page's largest, and past two decimals (kept to four).
         rows<QString>("job", {{"flatwork: 876.06 at 253", "$221,643.18"},
             {"flatwork: 16609.8 at 1000", "$16,609,800.00"}, {"flatwork: 35539.96 at 1.44", "$51,177.54"},
