@@ -1,5 +1,4 @@
-// The Options page: background colour and program font over the main window, kept between runs;
-// the menus' light grey.
+// The Options page: background colour and program font over the main window, kept between runs.
 #include "support/TestSupport.h"
 
 #include "shell/MainWindow.h"
@@ -79,10 +78,8 @@ private slots:
         QTest::addColumn<int>("index"); QTest::addColumn<QString>("caption"); QTest::addColumn<QColor>("colour");
         const QPalette palette = QGuiApplication::palette();
         QTest::newRow("Yellow") << 1 << "Yellow " << palette.color(QPalette::ToolTipBase);
-        QTest::newRow("Green") << 2 << "Green" << QColor(192, 255, 192);
         QTest::newRow("Teal") << 3 << "Teal" << QColor(0, 128, 128);
         QTest::newRow("Blue Green") << 4 << "Blue Green" << QColor(0, 192, 192);
-        QTest::newRow("Lite Orange") << 5 << "Lite Orange" << QColor(255, 224, 192);
         QTest::newRow("Default, after Teal") << 0 << "Default" << palette.color(QPalette::Button);
     }
     void backgroundChoice()
@@ -130,7 +127,6 @@ private slots:
         QTest::newRow("Verdana") << 1 << "Verdana" << "Verdana" << "Verdana" << QList<qreal>{8, 8, 8, 9, 10};
         QTest::newRow("RICHARD") << 2 << "RICHARD" << "Poor Richard" << "Poor Richard"
                                  << QList<qreal>{10, 10, 10, 10, 10};
-        QTest::newRow("ARIAL") << 3 << "ARIAL" << "Arial" << "Arial" << QList<qreal>{8, 8, 8, 9, 10};
         QTest::newRow("New Roman") << 4 << "New Roman" << "Times New Roman " << "Times New Roman"
                                    << QList<qreal>{10, 10, 8, 9, 10.5};
         QTest::newRow("Tahoma") << 5 << "Tahoma" << "Stylus BT" << "Tahoma" << QList<qreal>{10, 10, 10, 9, 10};
@@ -186,32 +182,6 @@ private slots:
                               face(window.option("Option2", 2))}),
                  QStringList({"Times New Roman 10.5", "Times New Roman 9", "Times New Roman 8", "ms sans seriff 8.5",
                               "Times New Roman 9"}));
-    }
-
-    // Mostly background, with the entry under the pointer in the highlight colour; the bar too.
-    void menusLightGrey()
-    {
-        Window window;
-        const QColor grey(0xE0, 0xE0, 0xE0);
-        const QImage bar = window.main.menuBar()->grab().toImage();
-        QCOMPARE(QColor(bar.pixel(bar.width() - 5, bar.height() / 2)), grey); // its empty right end
-        for (const char *name :
-             {"mnuFile", "mnuView", "mnuTools", "mnuScrSize", "mnuHelp", "mnuPop", "mnurtf", "mnugridEdit"}) {
-            auto *menu = window.main.findChild<QMenu *>(QLatin1String(name));
-            menu->adjustSize();
-            QAction *entry = menu->actions().value(menu->actions().constFirst()->isSeparator() ? 1 : 0);
-            menu->setActiveAction(entry);
-            const QImage shot = menu->grab().toImage();
-            const QRect lit = menu->actionGeometry(entry);
-            int greys = 0, highlighted = 0;
-            for (int i = 0; i < shot.width() * shot.height(); ++i) {
-                const QPoint at(i % shot.width(), i / shot.width());
-                greys += QColor(shot.pixel(at)) == grey;
-                highlighted += lit.contains(at) && QColor(shot.pixel(at)) == menu->palette().color(QPalette::Highlight);
-            }
-            QVERIFY2(greys > (shot.width() * shot.height() - lit.width() * lit.height()) / 2, name);
-            QVERIFY2(highlighted > lit.width() * lit.height() / 3, name);
-        }
     }
 };
 
