@@ -1,5 +1,4 @@
-// The notes leaving the program: Export To Word (the .docx read back with libzip) and Print
-// (printed to PDF by the scripted desktop and read back with pdftotext).
+// The notes leaving the program through Export To Word, the .docx read back with libzip.
 #include "EditorKit.h"
 
 #include "core/DocxExport.h"
@@ -166,58 +165,6 @@ private slots:
         QCOMPARE(shown(answers.seen[1]), "Mortarix, information, OK: Sorry, Unable To Execute That Request.\n"
                                          "You Do Not Have MS - Word Installed On Your Computer.\n\n"
                                          "The text has been saved as:\n" + path);
-    }
-
-    // Selection [from, to); `printed`: the lines on paper (page numbers aside), empty: no page.
-    // The heading is bold and large and prints all the same.
-    void print_data()
-    {
-        QTest::addColumn<QString>("text"); QTest::addColumn<int>("from"); QTest::addColumn<int>("to");
-        QTest::addColumn<QMessageBox::StandardButton>("answer"); QTest::addColumn<bool>("accepts");
-        QTest::addColumn<QStringList>("printed"); QTest::addColumn<int>("dialogs");
-        const QString notes = QStringLiteral("Footing pour Monday\nRebar delivery Tuesday\nBlock crew Friday");
-        QTest::newRow("whole text") << notes << 0 << 0 << QMessageBox::Yes << true << notes.split('\n') << 1;
-        QTest::newRow("selection only") << notes << 20 << 42 << QMessageBox::Yes << true
-                                        << QStringList{"Rebar delivery Tuesday"} << 1;
-        QTest::newRow("dialog cancelled") << notes << 0 << 0 << QMessageBox::Yes << false << QStringList{} << 1;
-        QTest::newRow("No") << notes << 0 << 0 << QMessageBox::No << true << QStringList{} << 0;
-        QTest::newRow("empty editor") << "" << 0 << 0 << QMessageBox::Yes << true << QStringList{} << 0;
-    }
-    void print()
-    {
-        QFETCH(QString, text); QFETCH(int, from); QFETCH(int, to); QFETCH(QMessageBox::StandardButton, answer);
-        QFETCH(bool, accepts); QFETCH(QStringList, printed); QFETCH(int, dialogs);
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed.");
-        Editor editor;
-        editor.desktop.pdfPath = editor.path(QStringLiteral("notes.pdf"));
-        editor.desktop.printDialogAccepts = accepts;
-        editor.text->setPlainText(text);
-        QTextCharFormat heading = charFormat(true);
-        heading.setFontPointSize(20);
-        editor.format(0, std::min(7, int(text.size())), heading);
-        editor.select(from, to);
-        const QString html = editor.text->toHtml();
-        editor.desktop.commonDialog().title = QStringLiteral("Before");
-        Answers answers({answer});
-        editor.trigger(QStringLiteral("mnuPopPrnt"));
-        QCOMPARE(answers.seen.size(), 1);
-        QCOMPARE(shown(answers.seen[0]),
-                 "Mortarix, question, Yes No: You Are About To Print This Information,\n\nDo You Want To Print Now?");
-        QCOMPARE(editor.desktop.printDialogs, dialogs);
-        QCOMPARE(editor.desktop.commonDialog().title, dialogs ? QStringLiteral("Print") : QStringLiteral("Before"));
-        QCOMPARE(editor.text->toHtml(), html); // printing changes nothing in the editor
-        const QTextCursor cursor = editor.text->textCursor();
-        QCOMPARE(QPair(cursor.selectionStart(), cursor.selectionEnd()), QPair(from, to));
-        QCOMPARE(QFileInfo::exists(editor.desktop.pdfPath), !printed.isEmpty());
-        if (printed.isEmpty())
-            return;
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {editor.desktop.pdfPath, QStringLiteral("-")});
-        QVERIFY(pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0);
-        const QString paper = QString::fromUtf8(pdftotext.readAllStandardOutput());
-        const QStringList lines = paper.split(QRegularExpression("[\n\f]"), Qt::SkipEmptyParts);
-        QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("\\D"))), printed);
     }
 };
 
