@@ -48,29 +48,6 @@ class TestAppearance : public QObject
 private slots:
     void init() { QFile::remove(SettingsStore::filePath()); }
 
-    // In front of the page shown; until a choice is made the first ones hold and nothing is coloured.
-    void optionsPage()
-    {
-        Window window;
-        QTest::mouseClick(window.main.pageButton(3), Qt::LeftButton);
-        window.main.menuAction(QStringLiteral("mnuOptions"))->trigger();
-        QGroupBox *page = window.main.page(MainWindow::kOptionsPage);
-        QVERIFY(page->isVisible() && page->geometry() == window.main.page(0)->geometry());
-        const QObjectList &pages = page->parentWidget()->children();
-        QVERIFY(pages.indexOf(page) > pages.indexOf(window.main.page(3)));
-        QCOMPARE(QStringList({page->title(), window.main.statusText(MainWindow::StatusPanel::Page),
-                              window.main.findChild<QGroupBox *>("myframe(301)")->title(),
-                              window.main.findChild<QGroupBox *>("myframe(302)")->title()}),
-                 QStringList({"Options", "Options", "Background Color", "Set Program Fonts"}));
-        QVERIFY(window.option("Option1", 0)->isChecked() && window.option("Option2", 0)->isChecked());
-        for (int i = 0; i < 6; ++i) {
-            QCOMPARE(face(window.option("Option1", i)), QStringLiteral("ms sans seriff 8.5"));
-            QCOMPARE(window.option("Option2", i)->font().pointSizeF(), 9.0);
-        }
-        for (QWidget *label : window.controls<QLabel>())
-            QVERIFY2(!label->autoFillBackground(), qPrintable(label->objectName()));
-    }
-
     // Each colour button shows its colour, whatever the window's; choosing it colours labels,
     // frames and three groups of option buttons, and nothing else.
     void backgroundChoice_data()
