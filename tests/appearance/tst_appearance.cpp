@@ -67,7 +67,6 @@ private slots:
         QCOMPARE(button->text(), caption);
         const QColor own = index ? colour : QApplication::palette(button).color(button->backgroundRole());
         QVERIFY(background(button) == own && button->autoFillBackground() == (index != 0));
-        const QColor editBase = window.main.findChild<QLineEdit *>("text1(0)")->palette().color(QPalette::Base);
         if (index == 0)
             window.choose("Option1", 3);
         window.choose("Option1", index);
@@ -86,8 +85,6 @@ private slots:
                      qPrintable(name));
         }
         QCOMPARE(coloured, 5 + 3 + 2);
-        for (QWidget *edit : window.controls<QLineEdit>())
-            QVERIFY2(edit->palette().color(QPalette::Base) == editBase, qPrintable(edit->objectName()));
         for (QWidget *other : window.controls<QLineEdit>() + window.controls<QComboBox>()
                                   + window.controls<QPushButton>() + window.controls<QTableView>()
                                   + window.controls<QTextEdit>()
@@ -115,9 +112,7 @@ private slots:
         QFETCH(int, index); QFETCH(QString, caption); QFETCH(QString, labels); QFETCH(QString, others);
         QFETCH(QList<qreal>, sizes);
         Window window;
-        QWidget *price = window.main.findChild<QLineEdit *>("text1(0)");
         QWidget *link = window.main.findChild<QLabel *>("Label3");
-        const QString priceFace = face(price);
         const QFont statusFont = window.main.statusBar()->findChild<QLabel *>()->font();
         const bool underlined = link->font().underline();
         QCOMPARE(window.option("Option2", index)->text(), caption);
@@ -132,7 +127,7 @@ private slots:
             for (QWidget *control : kinds[k])
                 QVERIFY2(face(control) == expected, qPrintable(control->objectName() + ": " + face(control)));
         }
-        QVERIFY(link->font().underline() == underlined && face(price) == priceFace);
+        QCOMPARE(link->font().underline(), underlined);
         for (QWidget *edit : window.controls<QLineEdit>() + window.controls<QComboBox>())
             QVERIFY(edit->font().family() != others && edit->font().family() != labels);
         QCOMPARE(window.main.statusBar()->findChild<QLabel *>()->font(), statusFont);

@@ -94,7 +94,6 @@ private slots:
             QSKIP(qPrintable("Nothing to save. " + answers.seen.value(0).text));
         QVERIFY(editor.label->text() == file && !editor.page->isModified()); // loading is not typing
         const QString text = editor.text->toPlainText(), copy = editor.path("copy.rtf");
-        QVERIFY(!file.endsWith("wordpad-colors.rtf") || text.contains("Colored & Highlighted Line"));
         editor.desktop.saveAnswers.enqueue(copy);
         editor.trigger(QStringLiteral("mnuRTFSaveAs"));
         editor.open(copy);
@@ -184,8 +183,6 @@ private slots:
     void emptyEditor()
     {
         Editor editor;
-        editor.window.switchToPage(MainWindow::kEditorPage);
-        QCOMPARE(editor.window.page(MainWindow::kEditorPage)->title(), QStringLiteral("Text Editor"));
         QVERIFY(editor.text->toPlainText().isEmpty() && editor.label->text().isEmpty() && !editor.page->isModified());
         QCOMPARE(face(editor.text->document()->defaultFont()), QStringLiteral("Bookman Old Style 9.75 300"));
         Answers answers({QMessageBox::Ok});
