@@ -56,7 +56,6 @@ private slots:
         const QPalette palette = QGuiApplication::palette();
         QTest::newRow("Yellow") << 1 << "Yellow " << palette.color(QPalette::ToolTipBase);
         QTest::newRow("Teal") << 3 << "Teal" << QColor(0, 128, 128);
-        QTest::newRow("Blue Green") << 4 << "Blue Green" << QColor(0, 192, 192);
         QTest::newRow("Default, after Teal") << 0 << "Default" << palette.color(QPalette::Button);
     }
     void backgroundChoice()
@@ -92,8 +91,8 @@ private slots:
             QVERIFY2(!index || background(other) != colour, qPrintable(other->objectName()));
     }
 
-    // Faces of labels, then of frames, option buttons, command buttons and the grid; text boxes,
-    // lists and the status bar keep their fonts, and labels their underline.
+    // Faces of labels, then of frames, option buttons, command buttons and the grid; text boxes and
+    // lists keep their fonts, and labels their underline.
     void programFont_data()
     {
         QTest::addColumn<int>("index"); QTest::addColumn<QString>("caption"); QTest::addColumn<QString>("labels");
@@ -113,7 +112,6 @@ private slots:
         QFETCH(QList<qreal>, sizes);
         Window window;
         QWidget *link = window.main.findChild<QLabel *>("Label3");
-        const QFont statusFont = window.main.statusBar()->findChild<QLabel *>()->font();
         const bool underlined = link->font().underline();
         QCOMPARE(window.option("Option2", index)->text(), caption);
         if (index == 0)
@@ -130,7 +128,6 @@ private slots:
         QCOMPARE(link->font().underline(), underlined);
         for (QWidget *edit : window.controls<QLineEdit>() + window.controls<QComboBox>())
             QVERIFY(edit->font().family() != others && edit->font().family() != labels);
-        QCOMPARE(window.main.statusBar()->findChild<QLabel *>()->font(), statusFont);
     }
 
     // Applied while loading, before the window shows; the two groups' captions get their
