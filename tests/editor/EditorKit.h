@@ -68,12 +68,11 @@ struct Editor
     }
 };
 
-inline QTextCharFormat charFormat(bool bold, bool italic = false, bool underline = false, QColor colour = {})
+inline QTextCharFormat charFormat(bool bold, bool italic, bool underline)
 {
     QTextCharFormat format;
     if (bold) format.setFontWeight(QFont::Bold);
     if (italic) format.setFontItalic(true);
     if (underline) format.setFontUnderline(true);
-    if (colour.isValid()) format.setForeground(colour);
     return format;
 }

@@ -1,5 +1,5 @@
-// The notes leaving the program: Export To Word (the .docx read back with libzip) and Print
-// (printed to PDF by the scripted desktop and read back with pdftotext).
+// The editor's Format and Edit menus (toggles and their check marks, the plain-text clipboard) and
+// Export To Word, the .docx read back with libzip.
 #include "EditorKit.h"
 
 #include "core/DocxExport.h"
@@ -58,16 +58,103 @@ QStringList documentIn(const QString &docx, bool *formatted = nullptr)
 
 } // namespace
 
-class TestEditorOutput : public QObject
+class TestEditorMenus : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // The attribute on [0, preset) first, then chosen `times` on [from, to) (from == to: "CD" typed
+    // there); `marked`: which characters have it after. The check mark counts choices.
+    void toggles_data()
+    {
+        QTest::addColumn<int>("attribute"); QTest::addColumn<int>("preset"); QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to"); QTest::addColumn<int>("times"); QTest::addColumn<QString>("marked");
+        for (int a : {0, 1, 2}) {
+            const char *n = a == 0 ? "Bold" : a == 1 ? "Italic" : "Underline";
+            QTest::addRow("%s once", n) << a << 0 << 6 << 11 << 1 << "......xxxxx.....";
+            QTest::addRow("%s twice", n) << a << 0 << 6 << 11 << 2 << "................";
+            QTest::addRow("%s all set", n) << a << 16 << 0 << 5 << 1 << ".....xxxxxxxxxxx";
+            QTest::addRow("%s mixed", n) << a << 5 << 0 << 11 << 1 << "xxxxxxxxxxx.....";
+            QTest::addRow("%s caret", n) << a << 0 << 16 << 16 << 1 << "................xx";
+        }
+    }
+    void toggles()
+    {
+        QFETCH(int, attribute); QFETCH(int, preset); QFETCH(int, from); QFETCH(int, to); QFETCH(int, times);
+        QFETCH(QString, marked);
+        Editor editor;
+        editor.text->setPlainText(QStringLiteral("plain words here"));
+        editor.format(0, preset, charFormat(attribute == 0, attribute == 1, attribute == 2));
+        const QString before = editor.text->toHtml();
+        const char *entries[] = {"mnuPopRTboldedit", "mnuPopRTitalicedit", "mnuPopRTundrlneedit"};
+        QAction *action = editor.window.menuAction(QLatin1String(entries[attribute]));
+        QVERIFY(!action->isChecked());
+        editor.select(from, to);
+        for (int i = 0; i < times; ++i)
+            action->trigger();
+        if (from == to)
+            QTest::keyClicks(editor.text, QStringLiteral("CD"));
+        QString seen;
+        for (int i = 0; i < editor.text->document()->characterCount() - 1; ++i) {
+            const QFont f = editor.fontAt(i);
+            seen += (attribute == 0 ? f.bold() : attribute == 1 ? f.italic() : f.underline()) ? 'x' : '.';
+        }
+        QCOMPARE(seen, marked);
+        QCOMPARE(action->isChecked(), times == 1);
+        if (!marked.contains('x'))
+            QCOMPARE(editor.text->toHtml(), before); // the editor's own Light weight is back
+    }
+
+    // On "notes\nhere" with [from, to) selected and `before` on the clipboard beside other formats: Copy
+    // and Cut put plain text there, Format's alone, Edit's beside the other formats; Paste inserts the
+    // plain text, never its formatting.
+    void clipboard_data()
+    {
+        QTest::addColumn<QString>("entry"); QTest::addColumn<QString>("before"); QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to"); QTest::addColumn<QString>("text"); QTest::addColumn<QString>("after");
+        QTest::addColumn<bool>("kept");
+        const QString text = QStringLiteral("notes\nhere");
+        for (const char *entry : {"mnuPopRTfntcopy", "mnuPopRTfntcut", "mnuPOPEDcopy", "mnuPopEDcut"}) {
+            const bool cuts = QByteArray(entry).endsWith("cut"), kept = QByteArray(entry).toUpper().contains("POPED");
+            QTest::addRow("%s", entry) << entry << "earlier" << 0 << 8 << (cuts ? "re" : text) << "notes\nhe" << kept;
+            QTest::addRow("%s, nothing selected", entry) << entry << "earlier" << 2 << 2 << text << "" << kept;
+        }
+        for (const char *entry : {"mnuPopRTfntpaste", "mnuPopEDpaste"}) {
+            QTest::addRow("%s, at the caret", entry) << entry << "NEW " << 0 << 0 << "NEW " + text << "NEW " << true;
+            QTest::addRow("%s, over a selection", entry) << entry << "those" << 6 << 10 << "notes\nthose" << "those"
+                                                         << true;
+            for (auto [ends, lines] : {std::pair("LF", "a\nb"), {"CR LF", "a\r\nb"}, {"CR", "a\rb"}})
+                QTest::addRow("%s, %s", entry, ends) << entry << lines << 5 << 5 << "notesa\nb\nhere" << lines << true;
+        }
+    }
+    void clipboard()
+    {
+        QFETCH(QString, entry); QFETCH(QString, before); QFETCH(int, from); QFETCH(int, to); QFETCH(QString, text);
+        QFETCH(QString, after); QFETCH(bool, kept);
+        Editor editor;
+        editor.text->setPlainText(QStringLiteral("notes\nhere"));
+        auto *data = new QMimeData;
+        data->setData(QStringLiteral("image/png"), "picture");
+        data->setText(before);
+        data->setHtml("<b style=\"color:#ff0000\">" + before.toHtmlEscaped() + "</b>");
+        QGuiApplication::clipboard()->setMimeData(data);
+        editor.select(from, to);
+        editor.trigger(entry);
+        QCOMPARE(editor.text->toPlainText(), text);
+        for (int i = 0; i < int(text.size()); ++i)
+            QVERIFY(!editor.fontAt(i).bold() && editor.colourAt(i) == Qt::black);
+        const QMimeData *now = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(now->text(), after);
+        QCOMPARE(now->data(QStringLiteral("image/png")), QByteArray(kept ? "picture" : ""));
+        QCOMPARE(now->hasHtml(), kept);
+        if (!kept)
+            QCOMPARE(now->formats(), QStringList{QStringLiteral("text/plain")});
+    }
+
     void documentParagraphs_data()
     {
         QTest::addColumn<QString>("text"); QTest::addColumn<QStringList>("expected");
         QTest::newRow("lines, empty ones kept") << "top\n\nbottom\n" << QStringList{"top", "", "bottom", ""};
-        QTest::newRow("Windows and old Mac line ends") << "a\r\nb\rc" << QStringList{"a", "b", "c"};
         QTest::newRow("characters XML reserves") << "5 < 6 & <w:t> \"q\" 's'" << QStringList{"5 < 6 & <w:t> \"q\" 's'"};
         QTest::newRow("spaces and tabs kept") << "  qty\tsize\t\tcost  " << QStringList{"  qty\tsize\t\tcost  "};
         const QString world = QString::fromUtf8("Béton ½\" ça — 混凝土 👷");
@@ -76,7 +163,6 @@ private slots:
             << "a" + QString(QChar(0x01)) + "b" + QChar(0x0B) + QChar(0xFFFF) + "c" + QChar(0xD800) + "d"
                    + QChar(0xDC00)
             << QStringList{"abcd"};
-        QTest::newRow("empty") << "" << QStringList{""};
     }
     void documentParagraphs()
     {
@@ -90,11 +176,9 @@ private slots:
     // left beside them.
     void writingDocuments()
     {
-        QCOMPARE(DocxExport::baseName(QDateTime(QDate(2023, 12, 31), QTime(23, 59, 59))),
-                 "Mortarix Notes 2023-12-31 235959");
         QTemporaryDir folder;
-        const QDateTime when(QDate(2024, 3, 5), QTime(7, 8, 9));
-        const QString name = folder.filePath(QStringLiteral("Mortarix Notes 2024-03-05 070809"));
+        const QDateTime when(QDate(2024, 3, 5), QTime(19, 8, 9));
+        const QString name = folder.filePath(QStringLiteral("Mortarix Notes 2024-03-05 190809"));
         writeFile(name + ".docx", "somebody else's");
         for (int n : {2, 3}) {
             const DocxExport::Result written = DocxExport::writeDocument(QString::number(n), folder.path(), when);
@@ -132,7 +216,6 @@ private slots:
         const QStringList notes{"Footing notes", "", "12 yd at $95"};
         QTest::newRow("Yes") << notes.join('\n') << QMessageBox::Yes << true << notes;
         QTest::newRow("No") << "Footing notes" << QMessageBox::No << true << QStringList{};
-        QTest::newRow("empty editor") << "" << QMessageBox::Yes << true << QStringList{};
         QTest::newRow("no application to open it") << "notes" << QMessageBox::Yes << false << QStringList{"notes"};
     }
     void exportCommand()
@@ -142,7 +225,7 @@ private slots:
         Editor editor;
         editor.desktop.openSucceeds = opens;
         editor.text->setPlainText(text);
-        editor.format(0, std::min(4, int(text.size())), charFormat(true, true, true, Qt::red));
+        editor.format(0, std::min(4, int(text.size())), charFormat(true, true, true));
         Answers answers({answer, QMessageBox::Ok});
         editor.trigger(QStringLiteral("mnuxprToWrd"));
         QCOMPARE(answers.seen.size(), opens ? 1 : 2);
@@ -167,59 +250,7 @@ private slots:
                                          "You Do Not Have MS - Word Installed On Your Computer.\n\n"
                                          "The text has been saved as:\n" + path);
     }
-
-    // Selection [from, to); `printed`: the lines on paper (page numbers aside), empty: no page.
-    // The heading is bold and large and prints all the same.
-    void print_data()
-    {
-        QTest::addColumn<QString>("text"); QTest::addColumn<int>("from"); QTest::addColumn<int>("to");
-        QTest::addColumn<QMessageBox::StandardButton>("answer"); QTest::addColumn<bool>("accepts");
-        QTest::addColumn<QStringList>("printed"); QTest::addColumn<int>("dialogs");
-        const QString notes = QStringLiteral("Footing pour Monday\nRebar delivery Tuesday\nBlock crew Friday");
-        QTest::newRow("whole text") << notes << 0 << 0 << QMessageBox::Yes << true << notes.split('\n') << 1;
-        QTest::newRow("selection only") << notes << 20 << 42 << QMessageBox::Yes << true
-                                        << QStringList{"Rebar delivery Tuesday"} << 1;
-        QTest::newRow("dialog cancelled") << notes << 0 << 0 << QMessageBox::Yes << false << QStringList{} << 1;
-        QTest::newRow("No") << notes << 0 << 0 << QMessageBox::No << true << QStringList{} << 0;
-        QTest::newRow("empty editor") << "" << 0 << 0 << QMessageBox::Yes << true << QStringList{} << 0;
-    }
-    void print()
-    {
-        QFETCH(QString, text); QFETCH(int, from); QFETCH(int, to); QFETCH(QMessageBox::StandardButton, answer);
-        QFETCH(bool, accepts); QFETCH(QStringList, printed); QFETCH(int, dialogs);
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed.");
-        Editor editor;
-        editor.desktop.pdfPath = editor.path(QStringLiteral("notes.pdf"));
-        editor.desktop.printDialogAccepts = accepts;
-        editor.text->setPlainText(text);
-        QTextCharFormat heading = charFormat(true);
-        heading.setFontPointSize(20);
-        editor.format(0, std::min(7, int(text.size())), heading);
-        editor.select(from, to);
-        const QString html = editor.text->toHtml();
-        editor.desktop.commonDialog().title = QStringLiteral("Before");
-        Answers answers({answer});
-        editor.trigger(QStringLiteral("mnuPopPrnt"));
-        QCOMPARE(answers.seen.size(), 1);
-        QCOMPARE(shown(answers.seen[0]),
-                 "Mortarix, question, Yes No: You Are About To Print This Information,\n\nDo You Want To Print Now?");
-        QCOMPARE(editor.desktop.printDialogs, dialogs);
-        QCOMPARE(editor.desktop.commonDialog().title, dialogs ? QStringLiteral("Print") : QStringLiteral("Before"));
-        QCOMPARE(editor.text->toHtml(), html); // printing changes nothing in the editor
-        const QTextCursor cursor = editor.text->textCursor();
-        QCOMPARE(QPair(cursor.selectionStart(), cursor.selectionEnd()), QPair(from, to));
-        QCOMPARE(QFileInfo::exists(editor.desktop.pdfPath), !printed.isEmpty());
-        if (printed.isEmpty())
-            return;
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {editor.desktop.pdfPath, QStringLiteral("-")});
-        QVERIFY(pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0);
-        const QString paper = QString::fromUtf8(pdftotext.readAllStandardOutput());
-        const QStringList lines = paper.split(QRegularExpression("[\n\f]"), Qt::SkipEmptyParts);
-        QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("\\D"))), printed);
-    }
 };
 
-MORTARIX_TEST_MAIN(TestEditorOutput)
-#include "tst_editoroutput.moc"
+MORTARIX_TEST_MAIN(TestEditorMenus)
+#include "tst_editormenus.moc"
