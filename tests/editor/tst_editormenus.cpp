@@ -58,6 +58,8 @@ QStringList documentIn(const QString &docx, bool *formatted = nullptr)
 
 } // namespace
 
+const QString kNotes = QStringLiteral("Footing pour Monday\nRebar delivery Tuesday\nBlock crew Friday");
+
 class TestEditorMenus : public QObject
 {
     Q_OBJECT
@@ -249,6 +251,52 @@ private slots:
         QCOMPARE(shown(answers.seen[1]), "Mortarix, information, OK: Sorry, Unable To Execute That Request.\n"
                                          "You Do Not Have MS - Word Installed On Your Computer.\n\n"
                                          "The text has been saved as:\n" + path);
+    }
+
+    // Selection [from, to); `printed`: the lines on paper (page numbers aside), empty: no page. A bold,
+    // large heading prints all the same, and printing changes nothing in the editor.
+    void print_data()
+    {
+        QTest::addColumn<int>("from"); QTest::addColumn<int>("to");
+        QTest::addColumn<QMessageBox::StandardButton>("answer"); QTest::addColumn<bool>("accepts");
+        QTest::addColumn<QStringList>("printed"); QTest::addColumn<int>("dialogs");
+        QTest::newRow("whole text") << 0 << 0 << QMessageBox::Yes << true << kNotes.split('\n') << 1;
+        QTest::newRow("selection only") << 20 << 42 << QMessageBox::Yes << true
+                                        << QStringList{"Rebar delivery Tuesday"} << 1;
+        QTest::newRow("dialog cancelled") << 0 << 0 << QMessageBox::Yes << false << QStringList{} << 1;
+        QTest::newRow("No") << 0 << 0 << QMessageBox::No << true << QStringList{} << 0;
+    }
+    void print()
+    {
+        QFETCH(int, from); QFETCH(int, to); QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(bool, accepts); QFETCH(QStringList, printed); QFETCH(int, dialogs);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed.");
+        Editor editor;
+        editor.desktop.pdfPath = editor.path(QStringLiteral("notes.pdf"));
+        editor.desktop.printDialogAccepts = accepts;
+        editor.text->setPlainText(kNotes);
+        QTextCharFormat heading = charFormat(true, false, false);
+        heading.setFontPointSize(20);
+        editor.format(0, 7, heading);
+        editor.select(from, to);
+        const QString html = editor.text->toHtml();
+        Answers answers({answer});
+        editor.trigger(QStringLiteral("mnuPopPrnt"));
+        QCOMPARE(answers.seen.size(), 1);
+        QCOMPARE(shown(answers.seen[0]),
+                 "Mortarix, question, Yes No: You Are About To Print This Information,\n\nDo You Want To Print Now?");
+        QCOMPARE(editor.desktop.printDialogs, dialogs);
+        QCOMPARE(editor.text->toHtml(), html);
+        QCOMPARE(QFileInfo::exists(editor.desktop.pdfPath), !printed.isEmpty());
+        if (printed.isEmpty())
+            return;
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {editor.desktop.pdfPath, QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0);
+        const QString paper = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        const QStringList lines = paper.split(QRegularExpression("[\n\f]"), Qt::SkipEmptyParts);
+        QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("\\D"))), printed);
     }
 };
 
