@@ -253,6 +253,63 @@ private slots:
                                          "The text has been saved as:\n" + path);
     }
 
+    // The first letter bold, the last red; both stay where they were as the text grows or not.
+    void allCaps_data()
+    {
+        QTest::addColumn<QString>("text"); QTest::addColumn<int>("from"); QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("expected"); QTest::addColumn<QString>("selected");
+        QTest::newRow("part") << "mixed Case words" << 0 << 10 << "MIXED CASE words" << "MIXED CASE";
+        QTest::newRow("nothing selected") << "lower" << 2 << 2 << "lower" << "";
+        QTest::newRow("across paragraphs") << "one\ntwo" << 1 << 6 << "oNE\nTWo" << "NE\nTW";
+        QTest::newRow("grows: sharp s") << "straße x" << 0 << 6 << "STRASSE x" << "STRASSE";
+        QTest::newRow("accents, digits, signs") << "élan 2x4 @ $5" << 0 << 13 << "ÉLAN 2X4 @ $5" << "ÉLAN 2X4 @ $5";
+    }
+    void allCaps()
+    {
+        QFETCH(QString, text); QFETCH(int, from); QFETCH(int, to); QFETCH(QString, expected); QFETCH(QString, selected);
+        Editor editor;
+        editor.text->setPlainText(text);
+        editor.format(0, 1, charFormat(true, false, false));
+        QTextCharFormat red;
+        red.setForeground(QColor(Qt::red));
+        editor.format(int(text.size()) - 1, int(text.size()), red);
+        editor.select(from, to);
+        editor.trigger(QStringLiteral("mnuPopcaps"));
+        QCOMPARE(editor.text->toPlainText(), expected);
+        QCOMPARE(editor.text->textCursor().selection().toPlainText(), selected);
+        QVERIFY(editor.fontAt(0).bold() && !editor.fontAt(1).bold());
+        QCOMPARE(editor.colourAt(int(expected.size()) - 1), QColor(Qt::red));
+        QCOMPARE(editor.colourAt(1), QColor(Qt::black));
+    }
+
+    // The font dialog starts from the selection: its attributes, family and size where uniform; where
+    // mixed, all off and no family or size.
+    void fontDialogSeed_data()
+    {
+        QTest::addColumn<bool>("mixed"); QTest::addColumn<bool>("all");
+        QTest::newRow("uniform, all set") << false << true;
+        QTest::newRow("uniform, none set") << false << false;
+        QTest::newRow("mixed") << true << true;
+    }
+    void fontDialogSeed()
+    {
+        QFETCH(bool, mixed); QFETCH(bool, all);
+        Editor editor;
+        editor.text->setPlainText(QStringLiteral("first second"));
+        QTextCharFormat f = charFormat(all, all, all);
+        f.setFontFamilies(QStringList{QStringLiteral("DejaVu Serif")});
+        f.setFontPointSize(14);
+        editor.format(0, mixed ? 5 : 12, f);
+        editor.select(0, 12);
+        editor.trigger(QStringLiteral("mnuPopRTfntedt"));
+        QCOMPARE(editor.desktop.fontsSeen.size(), 1);
+        const QFont seed = editor.desktop.fontsSeen.constFirst();
+        QCOMPARE(QList<bool>({seed.bold(), seed.italic(), seed.underline()}), QList<bool>(3, all && !mixed));
+        QCOMPARE(bool(seed.resolveMask() & QFont::SizeResolved), !mixed);
+        if (!mixed)
+            QCOMPARE(QPair(seed.family(), seed.pointSizeF()), QPair(QStringLiteral("DejaVu Serif"), 14.0));
+    }
+
     // Selection [from, to); `printed`: the lines on paper (page numbers aside), empty: no page. A bold,
     // large heading prints all the same, and printing changes nothing in the editor.
     void print_data()
