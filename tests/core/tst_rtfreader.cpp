@@ -376,6 +376,8 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QStringList>("checks");
+        if (TestSupport::corpusRtfFiles().isEmpty())
+            QSKIP("The RTF sample corpus is not beside the project (set MORTARIX_CORPUS).");
         // Some samples show (+) or hide (-) a text, or have a run (=).
         QHash<QString, QStringList> checks;
         for (const char *line : {"lo-math-eqarray|-mscr", "lo-word-shapes-flip|-shapeType|-h-and-v",
