@@ -1,6 +1,7 @@
 #include "core/RtfReader.h"
 
 #include "core/CodePages.h"
+#include "core/RtfCharProps.h"
 
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -354,31 +355,11 @@ constexpr std::size_t kMaxTableEntries = 65536;
 constexpr qsizetype kMaxFontNameLength = 256;
 constexpr std::size_t kMaxCodePages = 16;
 constexpr std::size_t kMaxCachedFormats = 4096;
-// Font sizes in half points, as far as word processors allow them.
-constexpr int kMinHalfPoints = 2;
-constexpr int kMaxHalfPoints = 3276;
-constexpr int kDefaultHalfPoints = 24;
 
 enum class Destination : unsigned char { Body, FontTable, ColorTable };
 enum class Alignment : unsigned char { Left, Center, Right, Justify };
 
-struct CharProps
-{
-    int font = -1; // -1: the document's default font (\deff)
-    int halfPoints = kDefaultHalfPoints;
-    int colour = 0; // index into the colour table; 0 is "automatic"
-    int highlight = 0;
-    signed char vertical = 0; // 1 superscript, -1 subscript
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strike = false;
-    bool caps = false;
-    bool smallCaps = false;
-    bool hidden = false;
-
-    bool operator==(const CharProps &) const = default;
-};
+using CharProps = RtfCharProps;
 
 struct CharPropsHash
 {
@@ -888,8 +869,9 @@ void Parser::keyword(const Keyword *kw, bool hasParam, int param, bool starred)
         break;
     case Kw::FontSize:
         flushBytes();
-        chr.halfPoints =
-            hasParam && param > 0 ? std::clamp(param, kMinHalfPoints, kMaxHalfPoints) : kDefaultHalfPoints;
+        chr.halfPoints = hasParam && param > 0
+                             ? std::clamp(param, CharProps::kMinHalfPoints, CharProps::kMaxHalfPoints)
+                             : CharProps::kDefaultHalfPoints;
         break;
     case Kw::Bold:
         flushBytes();
@@ -1196,23 +1178,7 @@ const QTextCharFormat &Parser::charFormat(const CharProps &props)
     const FontEntry *font = fontEntry(props.font >= 0 ? props.font : m_defaultFont);
     if (font && !font->name.isEmpty())
         format.setFontFamilies(QStringList{font->name});
-    format.setFontPointSize(props.halfPoints / 2.0);
-    if (props.bold)
-        format.setFontWeight(QFont::Bold);
-    if (props.italic)
-        format.setFontItalic(true);
-    if (props.underline)
-        format.setFontUnderline(true);
-    if (props.strike)
-        format.setFontStrikeOut(true);
-    if (props.caps)
-        format.setFontCapitalization(QFont::AllUppercase);
-    else if (props.smallCaps)
-        format.setFontCapitalization(QFont::SmallCaps);
-    if (props.vertical > 0)
-        format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-    else if (props.vertical < 0)
-        format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    props.applyTo(format);
     if (const std::optional<QColor> c = colour(props.colour))
         format.setForeground(*c);
     if (const std::optional<QColor> c = colour(props.highlight))

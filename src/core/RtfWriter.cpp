@@ -1,6 +1,7 @@
 #include "core/RtfWriter.h"
 
 #include "core/CodePages.h"
+#include "core/RtfCharProps.h"
 
 #include <QColor>
 #include <QHash>
@@ -18,25 +19,7 @@ namespace RtfWriter {
 
 namespace {
 
-constexpr int kMinHalfPoints = 2;
-constexpr int kMaxHalfPoints = 3276;
-
-// Character formatting as RTF counts it. The defaults are RTF's own, so the first run only writes
-// what differs from a fresh document.
-struct RunProps
-{
-    int font = 0;
-    int halfPoints = 24;
-    int colour = 0;
-    int highlight = 0;
-    int vertical = 0; // 1 superscript, -1 subscript
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strike = false;
-    bool caps = false;
-    bool smallCaps = false;
-};
+using RunProps = RtfCharProps;
 
 class Writer
 {
@@ -62,7 +45,8 @@ private:
     QFont m_defaultFont;
     QByteArray m_out;
     bool m_needDelimiter = false; // the last thing written was a control word
-    RunProps m_current;
+    // A fresh document's state; the header makes font 0 the default (\deff0).
+    RunProps m_current{.font = 0};
     QStringList m_fonts;
     QHash<QString, int> m_fontIndex;
     QList<QColor> m_colours;
@@ -141,38 +125,12 @@ const RunProps &Writer::propsOf(const QTextFragment &fragment)
 
 RunProps Writer::propsOf(const QTextCharFormat &format)
 {
-    RunProps p;
+    RunProps p = RtfCharProps::of(format, m_defaultFont);
     QString family;
     const QStringList families = format.property(QTextFormat::FontFamilies).toStringList();
     if (!families.isEmpty())
         family = families.first();
     p.font = fontIndex(family.isEmpty() ? m_defaultFont.family() : family);
-
-    qreal points =
-        format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : m_defaultFont.pointSizeF();
-    if (points <= 0)
-        points = 12;
-    p.halfPoints = std::clamp(qRound(points * 2), kMinHalfPoints, kMaxHalfPoints);
-
-    const int weight =
-        format.hasProperty(QTextFormat::FontWeight) ? format.fontWeight() : int(m_defaultFont.weight());
-    p.bold = weight >= QFont::DemiBold;
-    p.italic = format.hasProperty(QTextFormat::FontItalic) ? format.fontItalic() : m_defaultFont.italic();
-    p.underline =
-        format.hasProperty(QTextFormat::TextUnderlineStyle) || format.hasProperty(QTextFormat::FontUnderline)
-            ? format.fontUnderline() || format.underlineStyle() != QTextCharFormat::NoUnderline
-            : m_defaultFont.underline();
-    p.strike =
-        format.hasProperty(QTextFormat::FontStrikeOut) ? format.fontStrikeOut() : m_defaultFont.strikeOut();
-    const QFont::Capitalization caps = format.hasProperty(QTextFormat::FontCapitalization)
-                                           ? format.fontCapitalization()
-                                           : m_defaultFont.capitalization();
-    p.caps = caps == QFont::AllUppercase;
-    p.smallCaps = caps == QFont::SmallCaps;
-    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
-        p.vertical = 1;
-    else if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
-        p.vertical = -1;
     if (format.foreground().style() != Qt::NoBrush)
         p.colour = colourIndex(format.foreground().color());
     if (format.background().style() != Qt::NoBrush)
