@@ -57,6 +57,7 @@ print(f"start-up peak memory (median)\t{sm:.1f}\tMiB\t{sm / bm:.2f} x bare")
 PY
 ./build-bench/bench/bench_pageswitch 10000
 ./build-bench/bench/bench_export 20
+./build-bench/bench/bench_jobs 50
 # RTF throughput, with unrtf --text on the same files as a peer (installed here only).
 RTF_DIR="$WORK/rtf"
 mkdir -p "$RTF_DIR"

@@ -13,7 +13,7 @@ if [ "${1:-}" = test ]; then
   PACKAGES+=(
     ccache poppler-utils
     xvfb xauth imagemagick
-    dpkg-dev desktop-file-utils appstream
+    dpkg-dev desktop-file-utils appstream shared-mime-info
     clang libclang-rt-14-dev
   )
 fi

@@ -5,5 +5,5 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return Startup::run(app);
+    return Startup::run(app, Startup::jobArgument(app.arguments()));
 }

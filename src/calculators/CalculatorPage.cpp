@@ -1,7 +1,9 @@
 #include "calculators/CalculatorPage.h"
 
 #include "calculators/LabourField.h"
+#include "core/NumberFormat.h"
 #include "platform/Messages.h"
+#include "platform/OptionButton.h"
 #include "totals/PriceListPage.h"
 #include "totals/TotalsGrid.h"
 
@@ -16,7 +18,15 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+// The longest text kept in a list that takes typing; its entries are numbers of a few digits.
+constexpr int kMaxTypedListText = 32;
+} // namespace
 
 CalculatorPage::CalculatorPage(QGroupBox *frame, const Workspace &workspace)
     : QWidget(frame), m_workspace(workspace)
@@ -88,9 +98,68 @@ void CalculatorPage::postToTotals()
         break;
     }
     Messages::notifySentToTotals(this);
+    PostedRecord record;
+    record.row = m_post.totalsRow;
+    record.quantity = QString(fieldText(m_post.quantityField) + u' ' + m_post.quantityUnit).trimmed();
+    record.price = fieldText(m_post.priceField);
+    record.labour = labour;
+    record.material = fieldText(m_post.costField);
+    record.inputs = fieldTexts();
     if (TotalsGrid *grid = m_workspace.totals) {
-        grid->setCell(m_post.totalsRow, TotalsGrid::kMaterialColumn, fieldText(m_post.costField));
+        grid->setCell(m_post.totalsRow, TotalsGrid::kMaterialColumn, record.material);
         grid->setCell(m_post.totalsRow, TotalsGrid::kLabourColumn, labour);
+        record.item = grid->cell(m_post.totalsRow, 0);
+    }
+    emit posted(record);
+}
+
+QMap<QString, QString> CalculatorPage::fieldTexts() const
+{
+    QMap<QString, QString> texts;
+    for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it) {
+        // Labels are captions, not entries.
+        if (!qobject_cast<QLabel *>(it.value()))
+            texts.insert(it.key(), fieldText(it.key()));
+    }
+    return texts;
+}
+
+QMap<QString, bool> CalculatorPage::optionChoices() const
+{
+    QMap<QString, bool> choices;
+    const auto options = findChildren<QRadioButton *>();
+    for (const QRadioButton *option : options)
+        choices.insert(option->objectName(), option->isChecked());
+    return choices;
+}
+
+void CalculatorPage::restore(const QMap<QString, QString> &texts, const QMap<QString, bool> &options)
+{
+    const auto buttons = findChildren<QRadioButton *>();
+    for (QRadioButton *option : buttons) {
+        if (auto choice = options.constFind(option->objectName()); choice != options.cend())
+            setOptionChecked(option, *choice);
+    }
+    for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it) {
+        const QString text = texts.value(it.key());
+        if (auto *line = qobject_cast<QLineEdit *>(it.value())) {
+            if (line == m_labour) {
+                const bool digits = !text.isEmpty() && std::all_of(text.cbegin(), text.cend(),
+                                                                   [](QChar c) { return c.isDigit(); });
+                // The start value is the only text with more than digits a labour field holds.
+                line->setText(digits ? text.left(line->maxLength())
+                                     : Numbers::formatCurrency(Numbers::Currency()));
+            } else {
+                // A result shown again is no new result: nothing that follows one runs again.
+                const QSignalBlocker quiet(line->isReadOnly() ? line : nullptr);
+                line->setText(text); // cut to the field's limit
+            }
+        } else if (auto *list = qobject_cast<QComboBox *>(it.value())) {
+            const int index = list->findText(text, Qt::MatchExactly);
+            list->setCurrentIndex(index);
+            if (list->isEditable())
+                list->setEditText(index < 0 ? text.left(kMaxTypedListText) : list->itemText(index));
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "calculators/Workspace.h"
 #include "core/CalculationStep.h"
+#include "core/Job.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -24,6 +25,10 @@ struct PostTarget
     int totalsRow = 0;          // row of the totals grid
     QStringList requiredFields; // result fields that must not be empty
     QString costField;          // posted as the material cost
+    // What the record of a Send keeps: the quantity with its unit, and the unit price.
+    QString quantityField;
+    QString quantityUnit;
+    QString priceField;
 };
 
 // The shared part of every calculator page: its fields are its state; buttons run pure steps
@@ -43,10 +48,24 @@ public:
     // The labour field of this page, once built.
     QLineEdit *labourField() const { return m_labour; }
 
+    // The page as the user left it: every field's text (lists by their text) and every option
+    // button's choice, by objectName.
+    QMap<QString, QString> fieldTexts() const;
+    QMap<QString, bool> optionChoices() const;
+    // Puts back what fieldTexts and optionChoices gave, as the user could have entered it: options
+    // first (a named one only), then every field; a text is cut to its field's limit, a list
+    // choice not in the list is left unset, a labour amount that is not all digits leaves the
+    // field's start value, and a field not named is emptied.
+    void restore(const QMap<QString, QString> &texts, const QMap<QString, bool> &options);
+
     // Shows the outcome's message, then writes its texts.
     void apply(const StepOutcome &outcome);
     // "Send ": checks the fields, confirms, and writes labour and material cost to the totals.
     void postToTotals();
+
+signals:
+    // A Send posted to the totals: what it posted and from what.
+    void posted(const PostedRecord &record);
 
 protected:
     const Workspace &workspace() const { return m_workspace; }

@@ -80,7 +80,10 @@ FlatworkPage::FlatworkPage(QGroupBox *frame, const Workspace &workspace) : Calcu
     addPostingArea(PostTarget{2,
                               4,
                               {QStringLiteral("MyFWtbx_TLCY"), QStringLiteral("MyFwtbx_TC")},
-                              QStringLiteral("MyFwtbx_TC")},
+                              QStringLiteral("MyFwtbx_TC"),
+                              ConcreteSteps::FlatworkVolume,
+                              QStringLiteral("cu yd"),
+                              QStringLiteral("MyFWtbx_CPCY")},
                    QStringLiteral("MyFNGFWcmd_send"), QStringLiteral("Send "),
                    QStringLiteral("Click \"SEND\" Button To Copy Total Cost  To The Totals Page."));
 }

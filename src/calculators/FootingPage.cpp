@@ -60,7 +60,10 @@ FootingPage::FootingPage(QGroupBox *frame, const Workspace &workspace) : Calcula
     addPostingArea(PostTarget{6,
                               1,
                               {QStringLiteral("MyFNGtbx_TLCY"), QStringLiteral("MyFNGtbx_TC")},
-                              QStringLiteral("MyFNGtbx_TC")},
+                              QStringLiteral("MyFNGtbx_TC"),
+                              ConcreteSteps::FootingVolume,
+                              QStringLiteral("cu yd"),
+                              QStringLiteral("MyFNGcbx_CPCY")},
                    QStringLiteral("Myfngcmd_send"), QStringLiteral("Send "),
                    QStringLiteral("Click \"SEND\" Button To Copy Total Cost To The Totals Page."));
 }

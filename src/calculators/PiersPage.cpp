@@ -67,7 +67,10 @@ PiersPage::PiersPage(QGroupBox *frame, const Workspace &workspace) : CalculatorP
     addPostingArea(PostTarget{4,
                               2,
                               {QStringLiteral("MyPRStbx_TCY"), QStringLiteral("MyPRStbx_TCOCY")},
-                              QStringLiteral("MyPRStbx_TCOCY")},
+                              QStringLiteral("MyPRStbx_TCOCY"),
+                              ConcreteSteps::PierVolume,
+                              QStringLiteral("cu yd"),
+                              QStringLiteral("MyPRStbx_CPY_TWO")},
                    QStringLiteral("MYPRScmd_Send"), QStringLiteral("Send "),
                    QStringLiteral("Click \"SEND\" Button To Copy Total Cost To The Totals Page."));
 }

@@ -79,7 +79,10 @@ PouredWallsPage::PouredWallsPage(QGroupBox *frame, const Workspace &workspace)
     addPostingArea(PostTarget{7,
                               7,
                               {QStringLiteral("MyCWtbx_TQCY"), QStringLiteral("MyCWtbx_TCOM")},
-                              QStringLiteral("MyCWtbx_TCOM")},
+                              QStringLiteral("MyCWtbx_TCOM"),
+                              ConcreteSteps::WallVolume,
+                              QStringLiteral("cu yd"),
+                              QStringLiteral("MyCWtbx_CPCY")},
                    QStringLiteral("MYCWcmd_Send"), QStringLiteral("Send "),
                    QStringLiteral("Click \"SEND\" Button To Copy Total Cost  To The Totals Page."));
 }

@@ -94,7 +94,10 @@ RebarPage::RebarPage(QGroupBox *frame, const Workspace &workspace) : CalculatorP
     addPostingArea(PostTarget{1,
                               3,
                               {QStringLiteral("MyRbrVtbx_TtlLF"), QStringLiteral("MyRbrtVtbx_TC")},
-                              QStringLiteral("MyRbrtVtbx_TC")},
+                              QStringLiteral("MyRbrtVtbx_TC"),
+                              Rebar::kTotalFeet,
+                              QStringLiteral("lin ft"),
+                              Rebar::kPricePerFoot},
                    QStringLiteral("MyRbrRMcmd_STOS"), QStringLiteral("Send "),
                    QStringLiteral("Click \"SEND\" Button To Copy Total Cost  To The Totals Page."));
     column()->addWidget(newMoreInfo(2, [this](Qt::MouseButton) { showNote(Rebar::note()); }));

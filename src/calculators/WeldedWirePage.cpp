@@ -62,7 +62,10 @@ WeldedWirePage::WeldedWirePage(QGroupBox *frame, const Workspace &workspace)
     addPostingArea(PostTarget{3,
                               5,
                               {QStringLiteral("MYWWlbl_TSQOW"), QStringLiteral("MYWWtbx_TotalCost")},
-                              QStringLiteral("MYWWtbx_TotalCost")},
+                              QStringLiteral("MYWWtbx_TotalCost"),
+                              WeldedWire::kRolls,
+                              QStringLiteral("rolls"),
+                              WeldedWire::kPricePerRoll},
                    QStringLiteral("MyFWWWcmd_SITS"), QStringLiteral("Send "),
                    QStringLiteral("Click \"SEND\" Button To Copy Total Cost  To The Totals Page."));
     column()->addWidget(newMoreInfo(4, [this](Qt::MouseButton button) { openPopupMenu(button); }));

@@ -2,11 +2,11 @@
 
 #include "core/RtfReader.h"
 #include "core/RtfWriter.h"
+#include "core/WholeFile.h"
 
 #include <QFile>
 #include <QFontMetricsF>
 #include <QHash>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -77,17 +77,7 @@ QString save(const QTextDocument &document, const QString &path, Format format)
 {
     const QByteArray bytes =
         format == Format::PlainText ? RtfWriter::writePlainText(document) : RtfWriter::write(document);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return why;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return WholeFile::write(path, bytes);
 }
 
 } // namespace EditorFiles

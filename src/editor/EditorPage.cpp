@@ -1,6 +1,7 @@
 #include "editor/EditorPage.h"
 
 #include "core/DocxExport.h"
+#include "core/RtfReader.h"
 #include "core/RtfWriter.h"
 #include "editor/EditorFiles.h"
 #include "editor/EditorFormatting.h"
@@ -198,9 +199,7 @@ void EditorPage::openDocument()
     // The file is read into a document of its own and shown only when complete and not too long
     // to lay out, so a failure leaves the notes as they were and a long file costs no waiting for
     // its layout.
-    auto *loaded = new QTextDocument(m_text);
-    loaded->setDefaultFont(m_text->document()->defaultFont());
-    loaded->setDocumentMargin(m_text->document()->documentMargin());
+    QTextDocument *loaded = newDocument();
     QString failure = EditorFiles::loadRichText(fileName, loaded);
     if (failure.isEmpty() && EditorFiles::tooTallToShow(*loaded, m_text->viewport()->width()))
         failure = QStringLiteral("It is too long for the editor to show.");
@@ -211,7 +210,22 @@ void EditorPage::openDocument()
         EditorMessages::openFailed(this, fileName, failure);
         return;
     }
-    // Loading a file is not an edit: what Close asks depends on typing only.
+    showDocument(loaded);
+    m_documentLabel->setText(fileName);
+    m_documentName = fileName;
+}
+
+QTextDocument *EditorPage::newDocument() const
+{
+    auto *document = new QTextDocument(m_text);
+    document->setDefaultFont(m_text->document()->defaultFont());
+    document->setDocumentMargin(m_text->document()->documentMargin());
+    return document;
+}
+
+void EditorPage::showDocument(QTextDocument *loaded)
+{
+    // Loading is not an edit: what Close asks depends on typing only.
     loaded->setModified(false);
     // The text box deletes the document it made itself; one loaded earlier is ours to delete.
     QTextDocument *previous = m_text->document();
@@ -220,13 +234,30 @@ void EditorPage::openDocument()
     watchForEdits(loaded);
     if (ours)
         previous->deleteLater();
-    m_documentLabel->setText(fileName);
-    m_documentName = fileName;
+}
+
+QByteArray EditorPage::notes() const
+{
+    return hasText() ? RtfWriter::write(*m_text->document()) : QByteArray();
+}
+
+void EditorPage::replaceNotes(const QByteArray &rtf)
+{
+    QTextDocument *loaded = newDocument();
+    if (!rtf.isEmpty())
+        RtfReader::read(rtf, loaded);
+    showDocument(loaded);
+    m_documentLabel->clear();
+    m_documentName.clear();
+    m_modified = false;
 }
 
 void EditorPage::watchForEdits(QTextDocument *document)
 {
-    connect(document, &QTextDocument::contentsChanged, this, [this] { m_modified = true; });
+    connect(document, &QTextDocument::contentsChanged, this, [this] {
+        m_modified = true;
+        emit notesEdited();
+    });
 }
 
 void EditorPage::closeDocument()

@@ -48,6 +48,16 @@ public:
     // Open: the file dialog, then the file read in whole or a message saying why not.
     void openDocument();
 
+    // The notes as rich text (RTF), for the job they belong to.
+    QByteArray notes() const;
+    // Replaces the notes with those of a job (empty for none); they count as unchanged and belong to
+    // no file. Text that is not rich text is shown as none.
+    void replaceNotes(const QByteArray &rtf);
+
+signals:
+    // The notes' text or formatting changed.
+    void notesEdited();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -68,6 +78,10 @@ private:
     void exportToWord();
     // Typing into `document` marks the notes as changed.
     void watchForEdits(QTextDocument *document);
+    // Shows `loaded` (a document parented to the text box) in place of the current one.
+    void showDocument(QTextDocument *loaded);
+    // A new document ready to load into, set up as the shown one is.
+    QTextDocument *newDocument() const;
 
     Menus m_menus;
     QTextEdit *m_text = nullptr;

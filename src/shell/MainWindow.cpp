@@ -17,6 +17,7 @@
 #include "platform/Desktop.h"
 #include "platform/MenuEntries.h"
 #include "platform/ModalDialog.h"
+#include "shell/JobSession.h"
 #include "shell/OpenWindows.h"
 #include "shell/Resources.h"
 #include "shell/ShellMessages.h"
@@ -158,6 +159,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connectToolsAndHelp(*this);
     buildPageShortcuts();
     runLoadSteps();
+    m_jobs = new JobSession(this, findChild<QMenu *>(QStringLiteral("mnuRecentJobs")));
     // Whatever takes the focus by other ways than Tab (a label's mnemonic, a hidden widget passing
     // it on) must not leave it on a page the user cannot see.
     m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
@@ -265,7 +267,15 @@ void MainWindow::buildMenus()
 {
     QMenuBar *bar = menuBar();
     QMenu *file = newMenu("mnuFile", "&File",
-                          {{"mnuopen", "Open . . ."},
+                          {{"mnuNewJob", "&New Job"},
+                           {"mnuOpenJob", "Open &Job . . ."},
+                           {nullptr, nullptr},
+                           {"mnuSaveJob", "&Save Job"},
+                           {"mnuSaveJobAs", "Save Job &As . . ."},
+                           {nullptr, nullptr},
+                           {"mnuJobDetails", "Job &Details . . ."},
+                           {nullptr, nullptr},
+                           {"mnuopen", "Open . . ."},
                            {nullptr, nullptr},
                            {"mnuminimize", "&Minimize To Sys Tray"},
                            {nullptr, nullptr},
@@ -298,6 +308,19 @@ void MainWindow::buildMenus()
                           bar);
     for (QMenu *menu : {file, view, tools, help})
         bar->addMenu(menu)->setObjectName(menu->objectName());
+
+    // The recent jobs stand in a group of their own between saving and the job's details.
+    QAction *details = menuAction(QStringLiteral("mnuJobDetails"));
+    QMenu *recent = newMenu("mnuRecentJobs", "Recent Jobs", {}, file);
+    file->insertMenu(details, recent)->setObjectName(QStringLiteral("mnuRecentJobs"));
+    file->insertSeparator(details);
+    const std::pair<const char *, QKeySequence> shortcuts[] = {
+        {"mnuNewJob", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"mnuOpenJob", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"mnuSaveJob", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"mnuSaveJobAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}};
+    for (const auto &[name, keys] : shortcuts)
+        menuAction(QLatin1String(name))->setShortcut(keys);
 
     QAction *statusBarEntry = menuAction(QStringLiteral("mnuStatusBar"));
     statusBarEntry->setCheckable(true);
@@ -713,7 +736,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     const CloseReason reason = std::exchange(m_closeReason, CloseReason::User);
     const QScopedValueRollback closing(m_closing, true);
-    if (!askBeforeClosing(reason)) {
+    // Unsaved work in the job is asked about before anything else.
+    if (!m_jobs->settleChanges() || !askBeforeClosing(reason)) {
         event->ignore();
         return;
     }
@@ -756,6 +780,7 @@ void MainWindow::unload()
         m_tray->removeIcon();
     m_openWindows->closeAll(this);
     m_clock->stop();
+    m_jobs->endNormally();
 }
 
 void MainWindow::setTray(Tray *tray)

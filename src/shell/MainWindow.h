@@ -16,6 +16,7 @@ class BrickPage;
 class CalculatorPage;
 class OptionsPage;
 class EditorPage;
+class JobSession;
 class OpenWindows;
 class Tray;
 class RebarPage;
@@ -81,6 +82,10 @@ public:
     // The program's windows in opening order.
     OpenWindows *openWindows() const { return m_openWindows; }
     EditorPage *editor() const { return m_editor; }
+    // The calculator pages, in page order.
+    const QList<CalculatorPage *> &calculators() const { return m_calculators; }
+    // The job the window shows.
+    JobSession *jobs() const { return m_jobs; }
 
     // What a click of page button i does.
     void switchToPage(int index);
@@ -152,6 +157,7 @@ private:
     BrickPage *m_brick = nullptr;
     EditorPage *m_editor = nullptr;
     Tray *m_tray = nullptr;
+    JobSession *m_jobs = nullptr;
     OpenWindows *m_openWindows = nullptr;
     CloseReason m_closeReason = CloseReason::User;
     bool m_unloading = false;

@@ -3,6 +3,8 @@
 #include "core/AppInfo.h"
 #include "platform/Messages.h"
 
+#include <QDateTime>
+#include <QLocale>
 #include <QStringList>
 
 namespace ShellMessages {
@@ -61,6 +63,44 @@ bool askClose(QWidget *parent, bool closeBox)
                                       : QStringLiteral("Do you really want to exit the application?");
     return Messages::show(parent, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question,
                           AppInfo::mainCaption()) == QMessageBox::Yes;
+}
+
+QMessageBox::StandardButton askSaveJob(QWidget *parent, const QString &name)
+{
+    return Messages::show(
+        parent,
+        QStringLiteral("The job \"%1\" has changes that are not saved.\nDo you want to save them?").arg(name),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question);
+}
+
+void jobOpenFailed(QWidget *parent, const QString &path, const QString &reason)
+{
+    Messages::show(parent, QStringLiteral("The job \"%1\" cannot be opened.\n%2").arg(path, reason),
+                   QMessageBox::Ok, QMessageBox::Warning);
+}
+
+void jobSaveFailed(QWidget *parent, const QString &path, const QString &reason)
+{
+    Messages::show(
+        parent, QStringLiteral("The job cannot be saved to \"%1\": %2\nIt stays unsaved.").arg(path, reason),
+        QMessageBox::Ok, QMessageBox::Warning);
+}
+
+void recentJobMissing(QWidget *parent, const QString &path)
+{
+    Messages::show(
+        parent,
+        QStringLiteral("The job \"%1\" no longer exists. It is taken off the list of recent jobs.").arg(path),
+        QMessageBox::Ok, QMessageBox::Warning);
+}
+
+bool askRecover(QWidget *parent, const QDateTime &when)
+{
+    const QString time = QLocale().toString(when, QLocale::ShortFormat);
+    return Messages::show(
+               parent,
+               QStringLiteral("Mortarix did not close normally. Recover the unsaved job from %1?").arg(time),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) == QMessageBox::Yes;
 }
 
 } // namespace ShellMessages

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QString>
 
+class QDateTime;
 class QWidget;
 
 // The messages and questions of start-up and closing. A Yes/No question returns true for Yes.
@@ -20,5 +21,14 @@ void displaySettingsChanged(QWidget *parent);
 // to close at all, asked as "close the form" for the close box and "exit the application" otherwise.
 QMessageBox::StandardButton askSaveNotesBeforeClosing(QWidget *parent);
 bool askClose(QWidget *parent, bool closeBox);
+
+// Jobs. Whether to save the changes to the job `name` first: Yes, No or Cancel.
+QMessageBox::StandardButton askSaveJob(QWidget *parent, const QString &name);
+void jobOpenFailed(QWidget *parent, const QString &path, const QString &reason);
+void jobSaveFailed(QWidget *parent, const QString &path, const QString &reason);
+// A recent job whose file is gone; it is taken off the list.
+void recentJobMissing(QWidget *parent, const QString &path);
+// After a run that did not end normally: recover the job its recovery copy holds, saved at `when`?
+bool askRecover(QWidget *parent, const QDateTime &when);
 
 } // namespace ShellMessages

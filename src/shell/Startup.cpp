@@ -3,9 +3,11 @@
 #include "core/AppInfo.h"
 #include "platform/AppLocale.h"
 #include "platform/Desktop.h"
+#include "platform/HandOver.h"
 #include "platform/ModalDialog.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignal.h"
+#include "shell/JobSession.h"
 #include "shell/MainWindow.h"
 #include "shell/Resources.h"
 #include "shell/ShellMessages.h"
@@ -13,6 +15,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QScreen>
 #include <QSessionManager>
 
@@ -73,7 +76,16 @@ void closeOnSessionEnd(MainWindow *window, TerminationSignal *termination)
     });
 }
 
-int run(QApplication &app)
+QString jobArgument(const QStringList &arguments)
+{
+    for (const QString &argument : arguments.mid(1)) {
+        if (!argument.startsWith(u'-'))
+            return argument;
+    }
+    return {};
+}
+
+int run(QApplication &app, const QString &jobPath)
 {
     initMortarixResources();
     AppLocale::install();
@@ -82,9 +94,14 @@ int run(QApplication &app)
     app.setApplicationVersion(AppInfo::versionTriple());
     app.setWindowIcon(QIcon(QStringLiteral(":/mortarix/mortarix-48.png")));
 
+    const QString job = jobPath.isEmpty() ? QString() : QFileInfo(jobPath).absoluteFilePath();
     SingleInstance instance;
-    if (!instance.acquire())
-        return 0; // another copy runs: leave silently
+    if (!instance.acquire()) {
+        // Another copy runs: it opens the job, and this one leaves silently.
+        if (!job.isEmpty() && !HandOver::send(job))
+            qWarning("The running copy of the program did not take the job %s", qPrintable(job));
+        return 0;
+    }
 
     auto window = std::make_unique<MainWindow>();
 
@@ -108,6 +125,17 @@ int run(QApplication &app)
         }
         window->show();
     }
+    HandOver handOver;
+    QObject::connect(
+        &handOver, &HandOver::received, window.get(), [main = window.get()](const QString &path) {
+            // Not from inside the socket's signal: the questions and dialogs that may follow run a loop.
+            QMetaObject::invokeMethod(
+                main, [main, path] { main->jobs()->openFromOutside(path); }, Qt::QueuedConnection);
+        });
+    handOver.listen();
+    window->jobs()->offerRecovery();
+    if (!job.isEmpty())
+        window->jobs()->openFromOutside(job);
 
     if (!g_enterEventLoop) {
         window.release()->setAttribute(Qt::WA_DeleteOnClose);

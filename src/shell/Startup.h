@@ -2,6 +2,7 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 class MainWindow;
 class QApplication;
@@ -23,9 +24,13 @@ void changeDisplaySettings(QWidget *parent);
 // desktop session ends.
 void closeOnSessionEnd(MainWindow *window, TerminationSignal *termination);
 
-// The whole start-up; returns the program's exit code once its last window has closed
-// (at once, with 0, when another copy is already running).
-int run(QApplication &app);
+// The job file named on the command line (the first argument that is not an option), or empty.
+QString jobArgument(const QStringList &arguments);
+
+// The whole start-up, then `jobPath` opened when given; returns the program's exit code once its
+// last window has closed. When another copy is already running, a job path is handed to it and
+// this one ends at once with 0.
+int run(QApplication &app, const QString &jobPath = {});
 
 // How long the splash stays (3000 ms unless a benchmark shortens it).
 void setSplashDelay(int milliseconds);

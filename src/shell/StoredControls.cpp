@@ -1,5 +1,7 @@
 #include "shell/StoredControls.h"
 
+#include "platform/OptionButton.h"
+
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QWidget>
@@ -25,18 +27,7 @@ namespace OptionStates {
 
 void setOption(QWidget *optionButton, bool selected)
 {
-    auto *button = qobject_cast<QRadioButton *>(optionButton);
-    if (!button || button->isChecked() == selected)
-        return;
-    if (selected) {
-        button->setChecked(true);
-        return;
-    }
-    // Qt refuses to clear the checked button of an exclusive group; clearing must still work.
-    const bool exclusive = button->autoExclusive();
-    button->setAutoExclusive(false);
-    button->setChecked(false);
-    button->setAutoExclusive(exclusive);
+    setOptionChecked(qobject_cast<QRadioButton *>(optionButton), selected);
 }
 
 void saveAll(const QWidget *window)

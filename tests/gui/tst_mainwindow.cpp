@@ -125,7 +125,9 @@ private slots:
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("entries"); // "name|caption", "---" a separator, joined by "; "
         QTest::newRow("menu bar") << "" << "&File; &View; &Tools; &Help";
-        QTest::newRow("File") << "mnuFile" << "mnuopen|Open . . .; ---; mnuminimize|&Minimize To Sys Tray; ---; "
+        QTest::newRow("File") << "mnuFile" << "mnuNewJob|&New Job; mnuOpenJob|Open &Job . . .; ---; mnuSaveJob|&Save Job; "
+                                                 "mnuSaveJobAs|Save Job &As . . .; ---; mnuRecentJobs|Recent Jobs; ---; "
+                                                 "mnuJobDetails|Job &Details . . .; ---; mnuopen|Open . . .; ---; mnuminimize|&Minimize To Sys Tray; ---; "
                                               "mnuprinter|Printer . . .; ---; mnuExit|E&xit";
         QTest::newRow("View") << "mnuView" << "mnuStatusBar|&Status Bar; ---; mnustrtpge|&View Start Page";
         QTest::newRow("Tools") << "mnuTools" << "mnuCalendar|&Calendar . . .; ---; mnuCalc|&Calculator . . .; ---; "

@@ -7,6 +7,7 @@
 #include "editor/EditorPage.h"
 #include "platform/Messages.h"
 #include "platform/TerminationSignal.h"
+#include "shell/JobSession.h"
 #include "shell/MainWindow.h"
 #include "shell/Startup.h"
 #include "shell/StoredControls.h"
@@ -58,6 +59,8 @@ int runScenario(QApplication &app)
     TerminationSignal termination;
     Startup::closeOnSessionEnd(window, &termination);
     window->editor()->textBox()->setPlainText("Footings for the Miller garage\nPour on Tuesday");
+    QTemporaryDir jobs; // the job is saved: only the notes' own closing steps ask
+    window->jobs()->saveTo(jobs.filePath("Miller.mortarix"));
     QPointer<QWidget> first, answered;
     int waitedForFirst = 0;
     bool signalled = false, saving = false;
@@ -154,6 +157,8 @@ private slots:
         auto *editor = window.findChild<QTextEdit *>("RichTextBox1");
         editor->setFocus();
         QTest::keyClicks(editor, notes ? "Pour footings at 8" : "");
+        QTemporaryDir jobs; // the job is saved: only the notes' own closing steps ask
+        QVERIFY(window.jobs()->saveTo(jobs.filePath("garage.mortarix")));
         QVERIFY(!window.page(MainWindow::kEditorPage)->isVisible());
         desktop.saveAnswers.enqueue(saveAs.isEmpty() ? "" : folder.filePath(saveAs));
         QVERIFY(written != "fails" || QDir().mkpath(folder.filePath(saveAs)));

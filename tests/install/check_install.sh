@@ -17,7 +17,8 @@ for f in \
   share/icons/hicolor/128x128/apps/mortarix.png \
   share/icons/hicolor/256x256/apps/mortarix.png \
   share/icons/hicolor/scalable/apps/mortarix.svg \
-  share/metainfo/mortarix.metainfo.xml; do
+  share/metainfo/mortarix.metainfo.xml \
+  share/mime/packages/mortarix.xml; do
   if [ ! -s "$PREFIX/$f" ]; then
     echo "missing: $f"
     failures=$((failures + 1))
@@ -38,6 +39,18 @@ if command -v desktop-file-validate >/dev/null 2>&1; then
     { echo "Categories"; failures=$((failures + 1)); }
 else
   echo "desktop-file-validate not found: launcher not validated"
+fi
+grep -q '^MimeType=application/x-mortarix-job;$' "$PREFIX/share/applications/mortarix.desktop" &&
+  grep -q '^Exec=mortarix %f$' "$PREFIX/share/applications/mortarix.desktop" ||
+  { echo "launcher does not open job files"; failures=$((failures + 1)); }
+if command -v update-mime-database >/dev/null 2>&1; then
+  # Building the database from the installed package parses it; the type must come out with its glob.
+  XDG_DATA_DIRS="$PREFIX/share" update-mime-database "$PREFIX/share/mime" ||
+    { echo "update-mime-database refused the MIME package"; failures=$((failures + 1)); }
+  grep -q 'application/x-mortarix-job:\*\.mortarix' "$PREFIX/share/mime/globs" 2>/dev/null ||
+    { echo "MIME type application/x-mortarix-job (*.mortarix) not in the database"; failures=$((failures + 1)); }
+else
+  echo "update-mime-database not found: MIME type not checked"
 fi
 if command -v appstreamcli >/dev/null 2>&1; then
   appstreamcli validate --no-net "$PREFIX/share/metainfo/mortarix.metainfo.xml" >/dev/null ||

@@ -17,6 +17,7 @@ void isolateEnvironment()
     QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    qputenv("XDG_STATE_HOME", home.filePath(QStringLiteral("state")).toLocal8Bit());
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
