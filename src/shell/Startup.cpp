@@ -76,6 +76,16 @@ void closeOnSessionEnd(MainWindow *window, TerminationSignal *termination)
     });
 }
 
+void receiveJobs(HandOver *handOver, MainWindow *window)
+{
+    QObject::connect(handOver, &HandOver::received, window, [window](const QString &path) {
+        // Not from inside the socket's signal: the questions and dialogs that may follow run a loop.
+        QMetaObject::invokeMethod(
+            window, [window, path] { window->jobs()->openFromOutside(path); }, Qt::QueuedConnection);
+    });
+    handOver->listen();
+}
+
 QString jobArgument(const QStringList &arguments)
 {
     for (const QString &argument : arguments.mid(1)) {
@@ -126,13 +136,7 @@ int run(QApplication &app, const QString &jobPath)
         window->show();
     }
     HandOver handOver;
-    QObject::connect(
-        &handOver, &HandOver::received, window.get(), [main = window.get()](const QString &path) {
-            // Not from inside the socket's signal: the questions and dialogs that may follow run a loop.
-            QMetaObject::invokeMethod(
-                main, [main, path] { main->jobs()->openFromOutside(path); }, Qt::QueuedConnection);
-        });
-    handOver.listen();
+    receiveJobs(&handOver, window.get());
     window->jobs()->offerRecovery();
     if (!job.isEmpty())
         window->jobs()->openFromOutside(job);

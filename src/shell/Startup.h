@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+class HandOver;
 class MainWindow;
 class QApplication;
 class QWidget;
@@ -23,6 +24,9 @@ void changeDisplaySettings(QWidget *parent);
 // Closes `window` through its closing steps when the process is asked to terminate or the
 // desktop session ends.
 void closeOnSessionEnd(MainWindow *window, TerminationSignal *termination);
+
+// Opens in `window` the job files later starts hand over, from the time `handOver` listens.
+void receiveJobs(HandOver *handOver, MainWindow *window);
 
 // The job file named on the command line (the first argument that is not an option), or empty.
 QString jobArgument(const QStringList &arguments);
