@@ -21,7 +21,7 @@ export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 LAUNCHER=()
 command -v ccache >/dev/null 2>&1 && LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake --preset fuzz "${LAUNCHER[@]}" >/dev/null
-TARGETS=(fuzz_rtfreader fuzz_rtfroundtrip fuzz_numbers fuzz_settings)
+TARGETS=(fuzz_rtfreader fuzz_rtfroundtrip fuzz_numbers fuzz_settings fuzz_jobreader)
 cmake --build build-fuzz -j"$(nproc)" --target "${TARGETS[@]}"
 
 SHARED_RTF=${MORTARIX_CORPUS:-../shared/corpus}/rtf
@@ -30,6 +30,7 @@ seeds_of() {
     fuzz_rtfreader | fuzz_rtfroundtrip) [ -d "$SHARED_RTF" ] && echo "$SHARED_RTF" ;;
     fuzz_numbers) echo tests/fuzz/seeds/numbers ;;
     fuzz_settings) echo tests/fuzz/seeds/settings ;;
+    fuzz_jobreader) echo tests/fuzz/seeds/jobs ;;
   esac
 }
 

@@ -98,12 +98,16 @@ private slots:
         MainWindow a; a.show();
         for (CalculatorPage *page : a.calculators()) {
             for (QLineEdit *line : page->findChildren<QLineEdit *>()) {
-                if (!line->isReadOnly() && !qobject_cast<QComboBox *>(line->parentWidget()))
+                if (!qobject_cast<QComboBox *>(line->parentWidget()))
                     line->setText("12");
             }
             for (QComboBox *list : page->findChildren<QComboBox *>())
                 list->setCurrentIndex(list->count() - 1);
         }
+        MessageAnswers sent(QList<Answer>(8, Answer::Ok));
+        for (CalculatorPage *page : a.calculators())
+            page->postToTotals();
+        QCOMPARE(sent.seen.size(), 8);
         find<QRadioButton>(a, "rbropt_visible(2)")->click();
         find<QRadioButton>(a, "BLCKopt(1)")->click();
         priceFooting(a, "100");
@@ -126,8 +130,9 @@ private slots:
         const QString path = dir.filePath("Miller.mortarix");
         QVERIFY(QFile::exists(path) && !a.isWindowModified());
         const Job saved = a.jobs()->capture();
-        QCOMPARE(saved.posted.size(), 1);
+        QCOMPARE(saved.posted.size(), 8);
         QCOMPARE(saved.posted.value(0).quantity, "3.29 cu yd");
+        QCOMPARE(saved.posted.value(5).quantity, "12 blocks");
 
         MainWindow b; b.show();
         b.priceList()->entryField(0)->setText("77");
@@ -146,7 +151,7 @@ private slots:
         QVERIFY(!find(b, "RBRFrame(2)")->isHidden() && find(b, "RBRFrame(0)")->isHidden());
         const TotalsGrid *grid = b.totalsGrid();
         QCOMPARE(grid->cell(1, TotalsGrid::kTotalColumn), "$529.65");
-        QCOMPARE(grid->cell(TotalsGrid::kGrandTotalRow, TotalsGrid::kMaterialColumn), "$529.65");
+        QCOMPARE(grid->cell(TotalsGrid::kGrandTotalRow, TotalsGrid::kMaterialColumn), "$697.65"); // and 7 rows of 12 + 12
         QCOMPARE(b.priceList()->entryField(0)->text(), "77");
         QVERIFY(find<QRadioButton>(b, "Option1(3)")->isChecked());
         QCOMPARE(b.windowTitle(), kCaption + " - Miller garage[*]");
