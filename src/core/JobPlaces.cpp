@@ -31,10 +31,11 @@ QString setAside(const QDateTime &when)
         target = dir.filePath(QStringLiteral("recovery-%1-%2.mortarix").arg(stamp).arg(n));
     if (!QFile::rename(copyPath(), target))
         return {};
-    // The stamps sort by time, so the oldest come first by name.
-    QStringList aside = dir.entryList({QStringLiteral("recovery-*.mortarix")}, QDir::Files, QDir::Name);
+    // Newest first by the time each copy was written: names alone misorder copies set aside within
+    // one second ("-2" sorts before ".").
+    QStringList aside = dir.entryList({QStringLiteral("recovery-*.mortarix")}, QDir::Files, QDir::Time);
     while (aside.size() > kKeptAside)
-        QFile::remove(dir.filePath(aside.takeFirst()));
+        QFile::remove(dir.filePath(aside.takeLast()));
     return target;
 }
 

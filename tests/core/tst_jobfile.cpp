@@ -6,6 +6,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 
 namespace {
@@ -71,15 +74,21 @@ private slots:
     void lenient()
     {
         const QString longText(5000, 'x');
-        const QByteArray bytes = document(
-            R"j(, "future": {"a": 1}, "details": {"txtJobName": ")j" + longText.toUtf8() +
-            R"j(", "txtCustomer": 7, "txtRemarks": ")j" + longText.toUtf8() +
-            R"j(", "txtEstimateDate": "2026-13-01"}, "pages": {"MyFNGtbx_lngth": 12, "MyCWcbx_WL": ")j" +
-            longText.toUtf8() + R"j(", "MyFNGcbo_Wdth": "8\""}, "options": {"Option3(1)": true, "Option3(0)": "yes"},
-            "totals": [{"row": 0, "labour": "1"}, {"row": 9}, {"row": "3"}, {"row": 8, "labour": ")j" +
-            longText.toUtf8() + R"j(", "material": null}, 5],
-            "posted": [{"row": 6, "item": "Block", "inputs": {"MyBLKtbx_x": "1", "n": 2}}, {"row": -1}],
-            "notes": 12, "saved": "yesterday")j");
+        const QJsonObject root{
+            {"format", "mortarix-job"}, {"version", 1}, {"future", QJsonObject{{"a", 1}}},
+            {"details", QJsonObject{{"txtJobName", longText}, {"txtCustomer", 7}, {"txtRemarks", longText},
+                                    {"txtEstimateDate", "2026-13-01"}}},
+            {"pages", QJsonObject{{"MyFNGtbx_lngth", 12}, {"MyCWcbx_WL", longText}, {"MyFNGcbo_Wdth", "8\""},
+                                  {QString(1000, 'k'), "a name at its limit"}, {QString(1001, 'k'), "past it"}}},
+            {"options", QJsonObject{{"Option3(1)", true}, {"Option3(0)", "yes"}}},
+            {"totals", QJsonArray{QJsonObject{{"row", 0}, {"labour", "1"}}, QJsonObject{{"row", 9}},
+                                  QJsonObject{{"row", "3"}}, 5,
+                                  QJsonObject{{"row", 8}, {"labour", longText}, {"material", QJsonValue()}}}},
+            {"posted", QJsonArray{QJsonObject{{"row", 6}, {"item", "Block"},
+                                              {"inputs", QJsonObject{{"MyBLKtbx_x", "1"}, {"n", 2}}}},
+                                  QJsonObject{{"row", -1}}}},
+            {"notes", 12}, {"saved", "yesterday"}};
+        const QByteArray bytes = QJsonDocument(root).toJson();
         const JobFile::ReadResult read = JobFile::fromJson(bytes);
         QVERIFY2(read.job, qPrintable(read.error));
         const Job &job = *read.job;
@@ -87,7 +96,8 @@ private slots:
         QCOMPARE(job.details.remarks, longText.left(JobDetails::kMaxRemarksLength));
         QCOMPARE(job.details.customer, "");
         QVERIFY(!job.details.estimateDate.isValid());
-        QCOMPARE(job.fields, (QMap<QString, QString>{{"MyCWcbx_WL", longText.left(1000)}, {"MyFNGcbo_Wdth", "8\""}}));
+        QCOMPARE(job.fields, (QMap<QString, QString>{{"MyCWcbx_WL", longText.left(1000)}, {"MyFNGcbo_Wdth", "8\""},
+                                                     {QString(1000, 'k'), "a name at its limit"}}));
         QCOMPARE(job.options, (QMap<QString, bool>{{"Option3(1)", true}}));
         QCOMPARE(job.totals, (QList<PostedCells>{{8, QString(Job::kMaxCellLength, 'x'), ""}}));
         QCOMPARE(job.posted, (QList<PostedRecord>{{6, "Block", "", "", "", "", {{"MyBLKtbx_x", "1"}}}}));
@@ -160,15 +170,18 @@ private slots:
         QStringList names;
         for (int i = 0; i < 7; ++i) {
             QFile copy(Recovery::copyPath());
-            QVERIFY(copy.open(QIODevice::WriteOnly) && copy.write(QByteArray::number(i)));
+            QVERIFY(copy.open(QIODevice::WriteOnly) && copy.write(QByteArray::number(i)) && copy.flush());
+            QVERIFY(copy.setFileTime(start.addSecs(i * 60), QFileDevice::FileModificationTime));
             copy.close();
             const QDateTime when = start.addSecs(i < 6 ? i * 60 : 5 * 60); // the last two in one second
             names << QFileInfo(Recovery::setAside(when)).fileName();
         }
         QCOMPARE(names.last(), "recovery-20261201-080500-2.mortarix");
         QVERIFY(!QFile::exists(Recovery::copyPath()));
-        const QStringList kept = QDir(Recovery::folder()).entryList({"recovery-*"}, QDir::Files, QDir::Name);
-        QCOMPARE(kept, names.mid(2));
+        QStringList kept = QDir(Recovery::folder()).entryList({"recovery-*"}, QDir::Files), newest = names.mid(2);
+        kept.sort();
+        newest.sort();
+        QCOMPARE(kept, newest);
         QDir(Recovery::folder()).removeRecursively();
     }
     void recentJobs()
