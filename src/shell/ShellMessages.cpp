@@ -103,4 +103,21 @@ bool askRecover(QWidget *parent, const QDateTime &when)
                QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) == QMessageBox::Yes;
 }
 
+void businessFieldRefused(QWidget *parent, const QString &reason)
+{
+    Messages::show(parent, reason, QMessageBox::Ok, QMessageBox::Warning);
+}
+
+void logoNotStored(QWidget *parent, const QString &reason)
+{
+    Messages::show(parent, reason + QStringLiteral("\nChoose another picture, or clear the logo."),
+                   QMessageBox::Ok, QMessageBox::Warning);
+}
+
+void businessSaveFailed(QWidget *parent, const QString &path)
+{
+    Messages::show(parent, QStringLiteral("The business details cannot be saved to \"%1\".").arg(path),
+                   QMessageBox::Ok, QMessageBox::Warning);
+}
+
 } // namespace ShellMessages

@@ -31,4 +31,10 @@ void recentJobMissing(QWidget *parent, const QString &path);
 // After a run that did not end normally: recover the job its recovery copy holds, saved at `when`?
 bool askRecover(QWidget *parent, const QDateTime &when);
 
+// Business details. A field refused with the reason (naming the field), a logo that could not be
+// stored (the reason names the file), and a settings store that could not be written at `path`.
+void businessFieldRefused(QWidget *parent, const QString &reason);
+void logoNotStored(QWidget *parent, const QString &reason);
+void businessSaveFailed(QWidget *parent, const QString &path);
+
 } // namespace ShellMessages

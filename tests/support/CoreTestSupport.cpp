@@ -18,6 +18,7 @@ void isolateEnvironment()
     qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
     qputenv("XDG_STATE_HOME", home.filePath(QStringLiteral("state")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
