@@ -1,9 +1,10 @@
 // Saving and opening a typical job (eight pages filled and posted, a page of notes) through the job
 // commands, and how long the window waits while a recovery copy is written. Medians (and the
-// slowest wait) of a number of runs (default 50).
+// slowest wait) of a number of runs (default 50); then the estimate of that job as a PDF.
 #include "BenchSupport.h"
 
 #include "calculators/CalculatorPage.h"
+#include "core/Estimate.h"
 #include "editor/EditorPage.h"
 #include "shell/JobSession.h"
 #include "shell/MainWindow.h"
@@ -50,9 +51,10 @@ int main(int argc, char *argv[])
     for (int row = 1; row <= 8; ++row) {
         job.totals[row - 1] = {row, QStringLiteral("%1").arg(row * 125),
                                QStringLiteral("$%1,234.56").arg(row)};
-        job.posted.append({row, QStringLiteral("Row %1").arg(row), QStringLiteral("19.84 cu yd"),
-                           QStringLiteral("85"), job.totals[row - 1].labour, job.totals[row - 1].material,
-                           job.fields});
+        job.posted.append({row, QStringLiteral("Row %1").arg(row),
+                           QStringLiteral("Wall 8 ft high, 100 ft long, 8 in thick"), QStringLiteral("19.84 cu yd"),
+                           QStringLiteral("85"), QStringLiteral("$85.00 per cu yd"), job.totals[row - 1].labour,
+                           job.totals[row - 1].material, job.fields});
     }
     jobs->apply(job);
     QString page;
@@ -82,5 +84,16 @@ int main(int argc, char *argv[])
            QStringLiteral("ms"));
     report(QStringLiteral("recovery copy, window waits (slowest of %1)").arg(runs),
            *std::max_element(waits.cbegin(), waits.cend()), QStringLiteral("ms"));
+
+    // The estimate of the same job, its notes grown to run the document to three pages.
+    window.editor()->textBox()->setPlainText(page + page);
+    const std::optional<Estimate> estimate = Estimate::of(jobs->capture(), BusinessDetails());
+    const QString pdf = folder.filePath(QStringLiteral("estimate.pdf"));
+    const QList<double> estimates = timesMs(std::max(1, runs / 5), [&] {
+        if (!EstimateDocument::writePdf(*estimate, pdf, QLocale(QLocale::English, QLocale::UnitedStates)).isEmpty())
+            qFatal("the estimate was not written");
+    });
+    report(QStringLiteral("estimate PDF of 3 pages, median of %1").arg(estimates.size()),
+           percentiles(estimates).median, QStringLiteral("ms"));
     return 0;
 }

@@ -57,15 +57,19 @@ BlockPage::BlockPage(QGroupBox *frame, const Workspace &workspace) : CalculatorP
     pressOnReturn(m_price, costStep);
 
     column()->addStretch();
-    addPostingArea(PostTarget{5,
-                              6,
-                              {QStringLiteral("MyBLKtbx_TQ"), QStringLiteral("MyBLKtbx_TC")},
-                              QStringLiteral("MyBLKtbx_TC"),
-                              Block::kQuantity,
-                              QStringLiteral("blocks"),
-                              Block::kPricePerBlock},
-                   QStringLiteral("MyBLKcmd_Send"), QStringLiteral("Send "),
-                   QStringLiteral("Click \"SEND\" Button To Copy Total Cost  To The Totals Page."));
+    addPostingArea(
+        PostTarget{5,
+                   6,
+                   {QStringLiteral("MyBLKtbx_TQ"), QStringLiteral("MyBLKtbx_TC")},
+                   QStringLiteral("MyBLKtbx_TC"),
+                   Block::kQuantity,
+                   QStringLiteral("blocks"),
+                   Block::kPricePerBlock,
+                   QStringLiteral("block"),
+                   QStringLiteral(
+                       "{option:BLCKopt} block, wall {MyBLCKcbx_WallHght} high, {MyBLKtbx_length} ft long")},
+        QStringLiteral("MyBLKcmd_Send"), QStringLiteral("Send "),
+        QStringLiteral("Click \"SEND\" Button To Copy Total Cost  To The Totals Page."));
     column()->addWidget(newMoreInfo(5, [this](Qt::MouseButton) { showNote(Block::note()); }));
 }
 

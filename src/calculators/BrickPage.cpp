@@ -56,15 +56,18 @@ BrickPage::BrickPage(QGroupBox *frame, const Workspace &workspace) : CalculatorP
             [this] { apply(Brick::recount(fieldText(Brick::kPerHundred), fieldText(Brick::kArea))); });
 
     column()->addStretch();
-    addPostingArea(PostTarget{0,
-                              8,
-                              {QStringLiteral("MYBRICKlbl_Ccost")},
-                              QStringLiteral("MYBRICKlbl_Ccost"),
-                              Brick::kCount,
-                              QStringLiteral("bricks"),
-                              Brick::kPricePerBrick},
-                   QStringLiteral("MyBRICKcmd_Send"), QStringLiteral("Send"),
-                   QStringLiteral("Click \"SEND\" To Copy Total Cost To Totals Page."));
+    addPostingArea(
+        PostTarget{0,
+                   8,
+                   {QStringLiteral("MYBRICKlbl_Ccost")},
+                   QStringLiteral("MYBRICKlbl_Ccost"),
+                   Brick::kCount,
+                   QStringLiteral("bricks"),
+                   Brick::kPricePerBrick,
+                   QStringLiteral("brick"),
+                   QStringLiteral("{MyBrickcbo_Size} brick, wall {MYBricktbx_LOW} ft by {MYBRICKcbo_HOW}")},
+        QStringLiteral("MyBRICKcmd_Send"), QStringLiteral("Send"),
+        QStringLiteral("Click \"SEND\" To Copy Total Cost To Totals Page."));
     column()->addWidget(newMoreInfo(1, [this](Qt::MouseButton) { showNote(Brick::note()); }));
 }
 

@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -100,8 +101,11 @@ void CalculatorPage::postToTotals()
     Messages::notifySentToTotals(this);
     PostedRecord record;
     record.row = m_post.totalsRow;
+    record.description = describe(m_post.description);
     record.quantity = QString(fieldText(m_post.quantityField) + u' ' + m_post.quantityUnit).trimmed();
     record.price = fieldText(m_post.priceField);
+    if (const auto price = Numbers::parseLocaleCurrency(record.price))
+        record.unitPrice = Numbers::formatCurrency(*price) + QLatin1String(" per ") + m_post.priceUnit;
     record.labour = labour;
     record.material = fieldText(m_post.costField);
     record.inputs = fieldTexts();
@@ -111,6 +115,37 @@ void CalculatorPage::postToTotals()
         record.item = grid->cell(m_post.totalsRow, 0);
     }
     emit posted(record);
+}
+
+QString CalculatorPage::describe(const QString &pattern) const
+{
+    static const QRegularExpression placeholder(QStringLiteral("\\{(option:)?([^}]+)\\}"));
+    QStringList clauses;
+    for (const QString &clause : pattern.split(QLatin1String(", "), Qt::SkipEmptyParts)) {
+        QString text = clause;
+        bool complete = true;
+        for (auto it = placeholder.globalMatch(clause); it.hasNext();) {
+            const QRegularExpressionMatch match = it.next();
+            QString value;
+            if (match.hasCaptured(1)) {
+                for (const QRadioButton *option : findChildren<QRadioButton *>()) {
+                    if (option->isChecked() && option->objectName().startsWith(match.captured(2) + u'('))
+                        value = option->text();
+                }
+            } else {
+                value = fieldText(match.captured(2)).trimmed();
+                if (value.endsWith(u'"'))
+                    value = value.chopped(1).trimmed() + QLatin1String(" in");
+                else if (value.endsWith(u'\''))
+                    value = value.chopped(1).trimmed() + QLatin1String(" ft");
+            }
+            complete = complete && !value.isEmpty();
+            text.replace(match.captured(0), value);
+        }
+        if (complete)
+            clauses.append(text);
+    }
+    return clauses.join(QLatin1String(", "));
 }
 
 QMap<QString, QString> CalculatorPage::fieldTexts() const

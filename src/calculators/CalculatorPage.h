@@ -29,6 +29,11 @@ struct PostTarget
     QString quantityField;
     QString quantityUnit;
     QString priceField;
+    QString priceUnit; // what one unit of the price buys, "cu yd"
+    // The one-line description of what was measured: clauses separated by ", ", each with {field}
+    // for a field's text (inch and foot marks spoken as "in" and "ft") or {option:Group} for the
+    // caption of the group's chosen option. A clause with an empty field is left out.
+    QString description;
 };
 
 // The shared part of every calculator page: its fields are its state; buttons run pure steps
@@ -51,6 +56,8 @@ public:
     // The page as the user left it: every field's text (lists by their text) and every option
     // button's choice, by objectName.
     QMap<QString, QString> fieldTexts() const;
+    // The page's description pattern (see PostTarget) filled from what the page shows.
+    QString describe(const QString &pattern) const;
     QMap<QString, bool> optionChoices() const;
     // Puts back what fieldTexts and optionChoices gave, as the user could have entered it: options
     // first (a named one only), then every field; a text is cut to its field's limit, a list

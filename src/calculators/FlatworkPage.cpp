@@ -77,13 +77,16 @@ FlatworkPage::FlatworkPage(QGroupBox *frame, const Workspace &workspace) : Calcu
             menu->popup(QCursor::pos());
     }));
     column()->addStretch();
-    addPostingArea(PostTarget{2,
-                              4,
-                              {QStringLiteral("MyFWtbx_TLCY"), QStringLiteral("MyFwtbx_TC")},
-                              QStringLiteral("MyFwtbx_TC"),
-                              ConcreteSteps::FlatworkVolume,
-                              QStringLiteral("cu yd"),
-                              QStringLiteral("MyFWtbx_CPCY")},
-                   QStringLiteral("MyFNGFWcmd_send"), QStringLiteral("Send "),
-                   QStringLiteral("Click \"SEND\" Button To Copy Total Cost  To The Totals Page."));
+    addPostingArea(
+        PostTarget{2,
+                   4,
+                   {QStringLiteral("MyFWtbx_TLCY"), QStringLiteral("MyFwtbx_TC")},
+                   QStringLiteral("MyFwtbx_TC"),
+                   ConcreteSteps::FlatworkVolume,
+                   QStringLiteral("cu yd"),
+                   QStringLiteral("MyFWtbx_CPCY"),
+                   QStringLiteral("cu yd"),
+                   QStringLiteral("Slab {MyFWtbx_Lngth} ft by {MyFWtbx_Wdth} ft, {MyFWcbo_Thkns} thick")},
+        QStringLiteral("MyFNGFWcmd_send"), QStringLiteral("Send "),
+        QStringLiteral("Click \"SEND\" Button To Copy Total Cost  To The Totals Page."));
 }

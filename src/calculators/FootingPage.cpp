@@ -57,13 +57,17 @@ FootingPage::FootingPage(QGroupBox *frame, const Workspace &workspace) : Calcula
     column()->addWidget(inputs);
 
     column()->addStretch();
-    addPostingArea(PostTarget{6,
-                              1,
-                              {QStringLiteral("MyFNGtbx_TLCY"), QStringLiteral("MyFNGtbx_TC")},
-                              QStringLiteral("MyFNGtbx_TC"),
-                              ConcreteSteps::FootingVolume,
-                              QStringLiteral("cu yd"),
-                              QStringLiteral("MyFNGcbx_CPCY")},
-                   QStringLiteral("Myfngcmd_send"), QStringLiteral("Send "),
-                   QStringLiteral("Click \"SEND\" Button To Copy Total Cost To The Totals Page."));
+    addPostingArea(
+        PostTarget{
+            6,
+            1,
+            {QStringLiteral("MyFNGtbx_TLCY"), QStringLiteral("MyFNGtbx_TC")},
+            QStringLiteral("MyFNGtbx_TC"),
+            ConcreteSteps::FootingVolume,
+            QStringLiteral("cu yd"),
+            QStringLiteral("MyFNGcbx_CPCY"),
+            QStringLiteral("cu yd"),
+            QStringLiteral("Footing {MyFNGcbo_Wdth} wide, {MyFNGcbo_Hght} deep, {MyFNGtbx_lngth} ft long")},
+        QStringLiteral("Myfngcmd_send"), QStringLiteral("Send "),
+        QStringLiteral("Click \"SEND\" Button To Copy Total Cost To The Totals Page."));
 }

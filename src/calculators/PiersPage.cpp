@@ -64,13 +64,17 @@ PiersPage::PiersPage(QGroupBox *frame, const Workspace &workspace) : CalculatorP
     column()->addWidget(inputs);
 
     column()->addStretch();
-    addPostingArea(PostTarget{4,
-                              2,
-                              {QStringLiteral("MyPRStbx_TCY"), QStringLiteral("MyPRStbx_TCOCY")},
-                              QStringLiteral("MyPRStbx_TCOCY"),
-                              ConcreteSteps::PierVolume,
-                              QStringLiteral("cu yd"),
-                              QStringLiteral("MyPRStbx_CPY_TWO")},
-                   QStringLiteral("MYPRScmd_Send"), QStringLiteral("Send "),
-                   QStringLiteral("Click \"SEND\" Button To Copy Total Cost To The Totals Page."));
+    addPostingArea(
+        PostTarget{4,
+                   2,
+                   {QStringLiteral("MyPRStbx_TCY"), QStringLiteral("MyPRStbx_TCOCY")},
+                   QStringLiteral("MyPRStbx_TCOCY"),
+                   ConcreteSteps::PierVolume,
+                   QStringLiteral("cu yd"),
+                   QStringLiteral("MyPRStbx_CPY_TWO"),
+                   QStringLiteral("cu yd"),
+                   QStringLiteral(
+                       "{MyPRStbx_Qnty} piers, {MyPRScbo_Width} by {MyPRScbo_lngth}, {MyPRScbo_Depth} deep")},
+        QStringLiteral("MYPRScmd_Send"), QStringLiteral("Send "),
+        QStringLiteral("Click \"SEND\" Button To Copy Total Cost To The Totals Page."));
 }

@@ -76,13 +76,16 @@ PouredWallsPage::PouredWallsPage(QGroupBox *frame, const Workspace &workspace)
 
     column()->addWidget(newMoreInfo(0, [this](Qt::MouseButton) { showNote(wallNote); }));
     column()->addStretch();
-    addPostingArea(PostTarget{7,
-                              7,
-                              {QStringLiteral("MyCWtbx_TQCY"), QStringLiteral("MyCWtbx_TCOM")},
-                              QStringLiteral("MyCWtbx_TCOM"),
-                              ConcreteSteps::WallVolume,
-                              QStringLiteral("cu yd"),
-                              QStringLiteral("MyCWtbx_CPCY")},
-                   QStringLiteral("MYCWcmd_Send"), QStringLiteral("Send "),
-                   QStringLiteral("Click \"SEND\" Button To Copy Total Cost  To The Totals Page."));
+    addPostingArea(
+        PostTarget{7,
+                   7,
+                   {QStringLiteral("MyCWtbx_TQCY"), QStringLiteral("MyCWtbx_TCOM")},
+                   QStringLiteral("MyCWtbx_TCOM"),
+                   ConcreteSteps::WallVolume,
+                   QStringLiteral("cu yd"),
+                   QStringLiteral("MyCWtbx_CPCY"),
+                   QStringLiteral("cu yd"),
+                   QStringLiteral("Wall {MyCWcbx_WH} high, {MyCWcbx_WL} long, {MyCWcbx_WT} thick")},
+        QStringLiteral("MYCWcmd_Send"), QStringLiteral("Send "),
+        QStringLiteral("Click \"SEND\" Button To Copy Total Cost  To The Totals Page."));
 }

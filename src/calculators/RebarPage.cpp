@@ -91,15 +91,21 @@ RebarPage::RebarPage(QGroupBox *frame, const Workspace &workspace) : CalculatorP
     setTabOrder(totalStep, price);
 
     column()->addStretch();
-    addPostingArea(PostTarget{1,
-                              3,
-                              {QStringLiteral("MyRbrVtbx_TtlLF"), QStringLiteral("MyRbrtVtbx_TC")},
-                              QStringLiteral("MyRbrtVtbx_TC"),
-                              Rebar::kTotalFeet,
-                              QStringLiteral("lin ft"),
-                              Rebar::kPricePerFoot},
-                   QStringLiteral("MyRbrRMcmd_STOS"), QStringLiteral("Send "),
-                   QStringLiteral("Click \"SEND\" Button To Copy Total Cost  To The Totals Page."));
+    addPostingArea(
+        PostTarget{
+            1,
+            3,
+            {QStringLiteral("MyRbrVtbx_TtlLF"), QStringLiteral("MyRbrtVtbx_TC")},
+            QStringLiteral("MyRbrtVtbx_TC"),
+            Rebar::kTotalFeet,
+            QStringLiteral("lin ft"),
+            Rebar::kPricePerFoot,
+            QStringLiteral("lin ft"),
+            QStringLiteral(
+                "Rebar {option:Option3}, horizontal {MyRbrtbx_TQLF} lin ft, vertical {MyRbrVtbx_QLF} lin ft, "
+                "mats {MyRbrRMcbx_LOM} by {MyRbrRMcbx_WOM} at {MyRbrRMcbx_DOC}, {MyRbrRMcbx_QOM} mats")},
+        QStringLiteral("MyRbrRMcmd_STOS"), QStringLiteral("Send "),
+        QStringLiteral("Click \"SEND\" Button To Copy Total Cost  To The Totals Page."));
     column()->addWidget(newMoreInfo(2, [this](Qt::MouseButton) { showNote(Rebar::note()); }));
 }
 

@@ -59,15 +59,20 @@ WeldedWirePage::WeldedWirePage(QGroupBox *frame, const Workspace &workspace)
             [this, price](int position) { fillFromPriceList(price, WeldedWire::priceListEntry(position)); });
 
     column()->addStretch();
-    addPostingArea(PostTarget{3,
-                              5,
-                              {QStringLiteral("MYWWlbl_TSQOW"), QStringLiteral("MYWWtbx_TotalCost")},
-                              QStringLiteral("MYWWtbx_TotalCost"),
-                              WeldedWire::kRolls,
-                              QStringLiteral("rolls"),
-                              WeldedWire::kPricePerRoll},
-                   QStringLiteral("MyFWWWcmd_SITS"), QStringLiteral("Send "),
-                   QStringLiteral("Click \"SEND\" Button To Copy Total Cost  To The Totals Page."));
+    addPostingArea(
+        PostTarget{
+            3,
+            5,
+            {QStringLiteral("MYWWlbl_TSQOW"), QStringLiteral("MYWWtbx_TotalCost")},
+            QStringLiteral("MYWWtbx_TotalCost"),
+            WeldedWire::kRolls,
+            QStringLiteral("rolls"),
+            WeldedWire::kPricePerRoll,
+            QStringLiteral("roll"),
+            QStringLiteral(
+                "Welded wire for {MyFWWWtbx_Length} ft by {MyFWWWtbx_Width} ft, {MyWWcbo_size} rolls")},
+        QStringLiteral("MyFWWWcmd_SITS"), QStringLiteral("Send "),
+        QStringLiteral("Click \"SEND\" Button To Copy Total Cost  To The Totals Page."));
     column()->addWidget(newMoreInfo(4, [this](Qt::MouseButton button) { openPopupMenu(button); }));
 
     if (QMenu *menu = workspace.moreInfoMenu) {

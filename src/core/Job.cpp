@@ -113,8 +113,11 @@ Job jobOf(const QJsonObject &root)
             return textOf(object.value(QLatin1String(key)), Job::kMaxCellLength).value_or(QString());
         };
         record.item = text("item");
+        record.description =
+            textOf(object.value(QLatin1String("description")), kMaxFieldLength).value_or(QString());
         record.quantity = text("quantity");
         record.price = text("price");
+        record.unitPrice = text("unitPrice");
         record.labour = text("labour");
         record.material = text("material");
         record.inputs = textMapOf(object.value(QLatin1String("inputs")), kMaxFieldLength);
@@ -153,8 +156,10 @@ QByteArray toJson(const Job &job, const QDateTime &saved)
     for (const PostedRecord &record : job.posted) {
         posted.append(QJsonObject{{QStringLiteral("row"), record.row},
                                   {QStringLiteral("item"), record.item},
+                                  {QStringLiteral("description"), record.description},
                                   {QStringLiteral("quantity"), record.quantity},
                                   {QStringLiteral("price"), record.price},
+                                  {QStringLiteral("unitPrice"), record.unitPrice},
                                   {QStringLiteral("labour"), record.labour},
                                   {QStringLiteral("material"), record.material},
                                   {QStringLiteral("inputs"), textMap(record.inputs)}});

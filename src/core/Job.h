@@ -33,9 +33,11 @@ struct JobDetails
 struct PostedRecord
 {
     int row = 0;
-    QString item;     // the row's caption in the totals grid
-    QString quantity; // with its unit, "19.84 cu yd"
-    QString price;    // the unit price as typed
+    QString item;        // the row's caption in the totals grid
+    QString description; // what was measured, in the page's own units
+    QString quantity;    // with its unit, "19.84 cu yd"
+    QString price;       // the unit price as typed
+    QString unitPrice;   // with its unit, "$85.00 per cu yd"
     QString labour;
     QString material;
     // The page's field texts and chosen options at the moment of Send.

@@ -17,6 +17,8 @@
 #include "platform/Desktop.h"
 #include "platform/MenuEntries.h"
 #include "platform/ModalDialog.h"
+#include "shell/BusinessDialog.h"
+#include "shell/EstimateCommands.h"
 #include "shell/JobSession.h"
 #include "shell/OpenWindows.h"
 #include "shell/Resources.h"
@@ -160,6 +162,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     buildPageShortcuts();
     runLoadSteps();
     m_jobs = new JobSession(this, findChild<QMenu *>(QStringLiteral("mnuRecentJobs")));
+    m_estimates = new EstimateCommands(this);
+    connect(findChild<QPushButton *>(QStringLiteral("MyGRIDcmd_Estimate")), &QPushButton::clicked,
+            m_estimates, &EstimateCommands::exportPdf);
     // Whatever takes the focus by other ways than Tab (a label's mnemonic, a hidden widget passing
     // it on) must not leave it on a page the user cannot see.
     m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
@@ -275,6 +280,10 @@ void MainWindow::buildMenus()
                            {nullptr, nullptr},
                            {"mnuJobDetails", "Job &Details . . ."},
                            {nullptr, nullptr},
+                           {"mnuPreviewEstimate", "Estimate Pre&view . . ."},
+                           {"mnuPrintEstimate", "&Print Estimate . . ."},
+                           {"mnuExportEstimate", "&Export Estimate (PDF) . . ."},
+                           {nullptr, nullptr},
                            {"mnuopen", "Open . . ."},
                            {nullptr, nullptr},
                            {"mnuminimize", "&Minimize To Sys Tray"},
@@ -299,6 +308,8 @@ void MainWindow::buildMenus()
     tools->addMenu(screenSize)->setObjectName(QStringLiteral("mnuScrSize"));
     tools->addSeparator();
     tools->addAction(QStringLiteral("&Price List "))->setObjectName(QStringLiteral("mnuPrceList"));
+    tools->addSeparator();
+    tools->addAction(QStringLiteral("&Business Details . . ."))->setObjectName(QStringLiteral("mnuBusiness"));
     QMenu *help = newMenu("mnuHelp", "&Help",
                           {{"mnureedme", "Readme . . ."},
                            {nullptr, nullptr},
@@ -330,6 +341,8 @@ void MainWindow::buildMenus()
     m_startPageAction = menuAction(QStringLiteral("mnustrtpge"));
     connect(m_startPageAction, &QAction::triggered, this, &MainWindow::showStartPage);
     connect(menuAction(QStringLiteral("mnuPrceList")), &QAction::triggered, this, &MainWindow::showPriceList);
+    connect(menuAction(QStringLiteral("mnuBusiness")), &QAction::triggered, this,
+            [this] { BusinessDialog::editStored(this); });
 
     connect(menuAction(QStringLiteral("mnuopen")), &QAction::triggered, this, &MainWindow::openInEditor);
     connect(menuAction(QStringLiteral("mnuExit")), &QAction::triggered, this,

@@ -16,6 +16,7 @@ class BrickPage;
 class CalculatorPage;
 class OptionsPage;
 class EditorPage;
+class EstimateCommands;
 class JobSession;
 class OpenWindows;
 class Tray;
@@ -86,6 +87,7 @@ public:
     const QList<CalculatorPage *> &calculators() const { return m_calculators; }
     // The job the window shows.
     JobSession *jobs() const { return m_jobs; }
+    EstimateCommands *estimates() const { return m_estimates; }
 
     // What a click of page button i does.
     void switchToPage(int index);
@@ -158,6 +160,7 @@ private:
     EditorPage *m_editor = nullptr;
     Tray *m_tray = nullptr;
     JobSession *m_jobs = nullptr;
+    EstimateCommands *m_estimates = nullptr;
     OpenWindows *m_openWindows = nullptr;
     CloseReason m_closeReason = CloseReason::User;
     bool m_unloading = false;

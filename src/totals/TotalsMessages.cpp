@@ -36,6 +36,26 @@ void exportedButNotOpened(QWidget *parent, const QString &path)
     Messages::notifyExportedButNotOpened(parent, QStringLiteral("Excel"), QStringLiteral("grid"), path);
 }
 
+void nothingPosted(QWidget *parent)
+{
+    Messages::show(parent, QStringLiteral("Nothing has been sent to the Totals page yet."), QMessageBox::Ok,
+                   QMessageBox::Information);
+}
+
+void estimateNotWritten(QWidget *parent, const QString &path, const QString &reason)
+{
+    Messages::show(parent, QStringLiteral("The estimate cannot be saved to \"%1\": %2").arg(path, reason),
+                   QMessageBox::Ok, QMessageBox::Warning);
+}
+
+void estimateNotOpened(QWidget *parent, const QString &path)
+{
+    Messages::show(
+        parent,
+        QStringLiteral("The estimate is saved as \"%1\", but no program to show it was found.").arg(path),
+        QMessageBox::Ok, QMessageBox::Information);
+}
+
 void pricesSaved(QWidget *parent)
 {
     Messages::show(parent, QStringLiteral("Your Data Has Been Saved To A File."), QMessageBox::Ok,

@@ -15,6 +15,12 @@ void exportFailed(QWidget *parent, const QString &reason);
 // The workbook was written but no program opens it: where it is, so the work is not lost.
 void exportedButNotOpened(QWidget *parent, const QString &path);
 
+// The estimate's commands with no row sent to the totals.
+void nothingPosted(QWidget *parent);
+void estimateNotWritten(QWidget *parent, const QString &path, const QString &reason);
+// The estimate was written but no viewer opens it: where it is.
+void estimateNotOpened(QWidget *parent, const QString &path);
+
 // The price list's Save: said only once the prices are on disk.
 void pricesSaved(QWidget *parent);
 void pricesNotSaved(QWidget *parent, const QString &storePath);

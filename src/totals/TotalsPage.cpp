@@ -39,6 +39,11 @@ TotalsPage::TotalsPage(QWidget *frame, QMenu *gridMenu) : QWidget(frame)
     auto *hint = new QLabel(QStringLiteral("Export This Grid To Excel"), this);
     hint->setBuddy(exportButton);
     commands->addWidget(hint);
+    commands->addSpacing(16);
+    // The main window runs it: the estimate reads the whole job, not only the grid.
+    auto *estimateButton = new QPushButton(QStringLiteral("Estimate . . ."), this);
+    estimateButton->setObjectName(QStringLiteral("MyGRIDcmd_Estimate"));
+    commands->addWidget(estimateButton);
     commands->addStretch();
     column->addLayout(commands);
 }

@@ -21,7 +21,8 @@ Job sampleJob()
     job.fields = {{"MyFNGtbx_lngth", "100"}, {"MyFNGcbo_Wdth", "16\""}, {"MyFNGtbx_TC", "$279.65"}, {"Grüße", "ü"}};
     job.options = {{"rbropt_visible(2)", true}, {"rbropt_visible(0)", false}};
     job.totals = {{1, "250", "$279.65"}, {7, "$0.00", ""}};
-    job.posted = {{1, "Footings", "3.29 cu yd", "85", "250", "$279.65", {{"MyFNGtbx_lngth", "100"}}}};
+    job.posted = {{1, "Footings", "Footing 16 in wide, 8 in deep, 100 ft long", "3.29 cu yd", "85", "$85.00 per cu yd",
+                   "250", "$279.65", {{"MyFNGtbx_lngth", "100"}}}};
     job.notes = "{\\rtf1\\ansi {\\b Pour} on Tuesday\\par }";
     return job;
 }
@@ -100,7 +101,7 @@ private slots:
                                                      {QString(1000, 'k'), "a name at its limit"}}));
         QCOMPARE(job.options, (QMap<QString, bool>{{"Option3(1)", true}}));
         QCOMPARE(job.totals, (QList<PostedCells>{{8, QString(Job::kMaxCellLength, 'x'), ""}}));
-        QCOMPARE(job.posted, (QList<PostedRecord>{{6, "Block", "", "", "", "", {{"MyBLKtbx_x", "1"}}}}));
+        QCOMPARE(job.posted, (QList<PostedRecord>{{6, "Block", "", "", "", "", "", "", {{"MyBLKtbx_x", "1"}}}}));
         QVERIFY(job.notes.isEmpty() && !job.saved.isValid());
     }
     void roundTrip()
