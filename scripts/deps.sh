@@ -7,7 +7,7 @@ set -euo pipefail
 PACKAGES=(
   g++ cmake ninja-build pkgconf
   qt6-base-dev qt6-qpa-plugins libqt6svg6 libxlsxwriter-dev libzip-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-wqy-microhei
 )
 if [ "${1:-}" = test ]; then
   PACKAGES+=(

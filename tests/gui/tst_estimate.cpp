@@ -156,6 +156,31 @@ private slots:
         QVERIFY(run("pdftotext", {path, "-"}).contains("Item 79"));
     }
 
+    // Names and notes in any script come out as text.
+    void scripts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("accents") << "Zoë Ångström-Müller";
+        QTest::newRow("Hebrew") << "שרה כהן";
+        QTest::newRow("Arabic") << "سارة حداد";
+        QTest::newRow("Chinese") << "山田太郎";
+    }
+    void scripts()
+    {
+        QFETCH(QString, name);
+        Estimate estimate;
+        estimate.details.customer = name;
+        estimate.notes = "{\\rtf1\\ansi\\uc0 Notes for \\u23665\\u30000 and \\u1505\\u1493\\u1500\\par}";
+        QTemporaryDir dir;
+        QCOMPARE(EstimateDocument::writePdf(estimate, dir.filePath("e.pdf"), QLocale()), "");
+        // Compared without blanks, direction marks and presentation forms, which text extraction adds.
+        static const QRegularExpression extras(u"[\\s\u200e\u200f\u202a-\u202e]"_qs);
+        const QString text =
+            run("pdftotext", {dir.filePath("e.pdf"), "-"}).normalized(QString::NormalizationForm_KC).remove(extras);
+        QVERIFY2(text.contains(QString(name).remove(extras)), qPrintable(text));
+        QVERIFY2(text.contains(u"Notesfor山田and"), qPrintable(text));
+    }
+
     // With nothing sent each command says so; a write that fails, or no viewer, is reported.
     void failures_data()
     {
