@@ -92,14 +92,22 @@ QString money(Currency amount)
     return Numbers::formatCurrency(amount).toHtmlEscaped();
 }
 
-QString header(const Estimate &estimate, const QLocale &locale, bool logo)
+QString header(const Estimate &estimate, const QLocale &locale, const QImage &logo)
 {
     const BusinessDetails &business = estimate.business;
     const JobDetails &details = estimate.details;
-    QString html = QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr>");
-    if (logo)
-        html += QStringLiteral("<td width=\"180\"><img src=\"%1\"></td>").arg(kLogoUrl.toString());
-    html += QLatin1String("<td>");
+    // The logo stands above the business's name, so a wide logo leaves the name its whole line.
+    QString html =
+        QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr><td width=\"58%\">");
+    if (!logo.isNull()) {
+        // At most 160 by 80 on paper (the document counts 96 to the inch), the shape kept.
+        const QSize shown = logo.size().scaled(160, 80, Qt::KeepAspectRatio);
+        html +=
+            QStringLiteral("<p style=\"margin-bottom:6px\"><img src=\"%1\" width=\"%2\" height=\"%3\"></p>")
+                .arg(kLogoUrl.toString())
+                .arg(shown.width())
+                .arg(shown.height());
+    }
     if (!business.name.trimmed().isEmpty())
         html += QLatin1String("<p style=\"margin:0; font-size:16pt; font-weight:bold\">") +
                 escaped(business.name.trimmed()) + QLatin1String("</p>");
@@ -109,7 +117,7 @@ QString header(const Estimate &estimate, const QLocale &locale, bool logo)
     contact.append({QStringLiteral("Phone"), business.phone});
     contact.append({QStringLiteral("E-mail"), business.email});
     contact.append({QStringLiteral("Licence"), business.licence});
-    html += lines(contact) + QLatin1String("</td><td align=\"right\" valign=\"top\">");
+    html += lines(contact) + QLatin1String("</td><td width=\"42%\" align=\"right\" valign=\"top\">");
     html += QLatin1String("<p style=\"margin:0; font-size:20pt; font-weight:bold\">ESTIMATE</p>");
     const QDate date = details.estimateDate.isValid() ? details.estimateDate : QDate::currentDate();
     html += lines({{QStringLiteral("Estimate No."), details.estimateNumber},
@@ -179,7 +187,7 @@ QImage logoImage(const QString &path)
     QImageReader reader(path);
     reader.setAutoTransform(true);
     QImage image = reader.read();
-    // Drawn at most 160 by 80 (at the document's 96 per inch), kept sharp by the source's pixels.
+    // Four times the size it is drawn at keeps it sharp on paper without carrying a huge picture.
     if (!image.isNull() && (image.width() > 640 || image.height() > 320))
         image = image.scaled(640, 320, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     return image;
@@ -204,7 +212,7 @@ std::unique_ptr<QTextDocument> build(const Estimate &estimate)
     if (!logo.isNull())
         document->addResource(QTextDocument::ImageResource, kLogoUrl, logo);
     QTextCursor cursor(document.get());
-    cursor.insertHtml(header(estimate, QLocale(), !logo.isNull()) + table(estimate) +
+    cursor.insertHtml(header(estimate, QLocale(), logo) + table(estimate) +
                       section(QStringLiteral("Remarks"), estimate.details.remarks));
     // Each part starts a block of its own, so no heading runs on from the text before it.
     const auto newBlock = [&cursor] { cursor.insertBlock(QTextBlockFormat(), QTextCharFormat()); };

@@ -94,7 +94,12 @@ private slots:
     void exportPdf()
     {
         FakeDesktop desktop;
-        QVERIFY(business().save());
+        BusinessDetails details = business();
+        QImage logo(400, 200, QImage::Format_RGB32);
+        logo.fill(Qt::darkRed);
+        details.logoPath = desktop.documents.filePath("logo.png");
+        QVERIFY(logo.save(details.logoPath));
+        QVERIFY(details.save());
         MainWindow window; window.show();
         priceEverything(window);
         const QString path = window.estimates()->exportPdf();
@@ -108,13 +113,20 @@ private slots:
                                  grid->cell(TotalsGrid::kSubTotalRow, TotalsGrid::kLabourColumn),
                              "Material sub total " + grid->cell(TotalsGrid::kSubTotalRow, TotalsGrid::kMaterialColumn),
                              "Tax on material (7.25 %) $6.96", "Estimate total $436.96", "Remarks Gate code 12 Notes Pour on Tuesday Terms",
-                             "Half on acceptance, half on completion.", "Accepted by", "Page 1 of 1"};
+                             "Half on acceptance, half on completion.", "Accepted by"};
+        const QString pages = QRegularExpression("Pages:\\s+(\\d+)").match(run("pdfinfo", {path})).captured(1);
+        expected << "Page 1 of " + pages << "Page " + pages + " of " + pages;
         for (const PostedRecord &record : window.jobs()->postedRecords())
             expected << record.item << record.quantity << record.unitPrice;
         for (const QString &line : std::as_const(expected))
             QVERIFY2(text.contains(line), qPrintable(line + "\n---\n" + text));
         // Eight materials of $12.00 taxed at 7.25 % is $6.96; labour $250 and 7 x $12.
         QVERIFY(run("pdfinfo", {path}).contains("612 x 792 pts (letter)"));
+        // The logo as a picture, drawn 160 wide at 96 to the inch: its 400 pixels at 240 to the inch.
+        const QStringList images = run("pdfimages", {"-list", path}).split('\n').filter(" image ");
+        QCOMPARE(images.size(), 1);
+        QVERIFY2(images.value(0).simplified().contains(" image 400 200 rgb ") &&
+                     images.value(0).simplified().contains(" 240 240 "), qPrintable(images.value(0)));
         QVERIFY(!text.contains("E-mail")); // an empty detail leaves no label
         // Again: a new file beside the first, never over it.
         QCOMPARE(QFileInfo(window.estimates()->exportPdf()).fileName(),
