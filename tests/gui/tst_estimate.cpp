@@ -202,6 +202,7 @@ private slots:
         QTest::newRow("no viewer") << "no viewer" << "but no program to show it was found.";
         QTest::newRow("print cancelled") << "cancel" << "";
         QTest::newRow("printed") << "print" << "";
+        QTest::newRow("previewed") << "preview" << "";
     }
     void failures()
     {
@@ -217,7 +218,14 @@ private slots:
         if (how == "gone")
             QVERIFY(desktop.documents.remove());
         MessageAnswers answers({Answer::Ok});
-        if (how == "cancel" || how == "print")
+        QString previewed;
+        auto preview = TestSupport::onNextModalWidget([&previewed](QWidget *dialog) {
+            previewed = dialog->objectName() + " " + dialog->metaObject()->className();
+            static_cast<QDialog *>(dialog)->reject();
+        });
+        if (how == "preview")
+            window.menuAction("mnuPreviewEstimate")->trigger();
+        else if (how == "cancel" || how == "print")
             window.menuAction("mnuPrintEstimate")->trigger();
         else
             window.menuAction("mnuExportEstimate")->trigger();
@@ -226,6 +234,7 @@ private slots:
         const QStringList written = QDir(desktop.documentsFolder()).entryList({"*.pdf"});
         QCOMPARE(written.size(), how == "no viewer" ? 1 : 0);
         QCOMPARE(QFile::exists(desktop.pdfPath), how == "print");
+        QCOMPARE(previewed, how == "preview" ? "frmEstimatePreview QPrintPreviewDialog" : "");
         if (how == "print")
             QVERIFY(run("pdftotext", {desktop.pdfPath, "-"}).contains("Miller garage"));
     }
