@@ -27,6 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         text.replace(QChar::LineSeparator, QLatin1Char('\n'));
         text.replace(QChar(0xFDD0), QLatin1Char(' '));
         text.replace(QChar(0xFDD1), QLatin1Char(' '));
+        // Noncharacters: the reader takes them for the replacement character, as a file may hold them
+        // but no document should.
+        text.replace(QChar(0xFFFE), QLatin1Char(' '));
+        text.replace(QChar(0xFFFF), QLatin1Char(' '));
         text.replace(QChar::ObjectReplacementCharacter, QLatin1Char(' '));
         text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         // Control characters other than tab and line break are not text: RTF has no way to write
