@@ -109,6 +109,11 @@ void CalculatorPage::postToTotals()
     record.labour = labour;
     record.material = fieldText(m_post.costField);
     record.inputs = fieldTexts();
+    // The chosen sizes too (bar, block), by caption: what to order depends on them.
+    for (const QRadioButton *option : findChildren<QRadioButton *>()) {
+        if (option->isChecked() && !option->objectName().startsWith(QLatin1String("Option10(")))
+            record.inputs.insert(option->objectName(), option->text());
+    }
     if (TotalsGrid *grid = m_workspace.totals) {
         grid->setCell(m_post.totalsRow, TotalsGrid::kMaterialColumn, record.material);
         grid->setCell(m_post.totalsRow, TotalsGrid::kLabourColumn, labour);
