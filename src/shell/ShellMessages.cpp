@@ -120,4 +120,18 @@ void businessSaveFailed(QWidget *parent, const QString &path)
                    QMessageBox::Ok, QMessageBox::Warning);
 }
 
+void factorRefused(QWidget *parent, const QString &caption, const QString &minimum, const QString &maximum,
+                   const QString &unit)
+{
+    Messages::show(
+        parent, QStringLiteral("%1 must be a number from %2 to %3 %4.").arg(caption, minimum, maximum, unit),
+        QMessageBox::Ok, QMessageBox::Warning);
+}
+
+void factorsSaveFailed(QWidget *parent, const QString &path)
+{
+    Messages::show(parent, QStringLiteral("The material factors cannot be saved to \"%1\".").arg(path),
+                   QMessageBox::Ok, QMessageBox::Warning);
+}
+
 } // namespace ShellMessages

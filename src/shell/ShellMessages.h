@@ -37,4 +37,10 @@ void businessFieldRefused(QWidget *parent, const QString &reason);
 void logoNotStored(QWidget *parent, const QString &reason);
 void businessSaveFailed(QWidget *parent, const QString &path);
 
+// Material factors. A field that is no number or out of its range, named by its caption with its
+// range ("Concrete waste", "0", "50", "%"), and a settings store that could not be written at `path`.
+void factorRefused(QWidget *parent, const QString &caption, const QString &minimum, const QString &maximum,
+                   const QString &unit);
+void factorsSaveFailed(QWidget *parent, const QString &path);
+
 } // namespace ShellMessages

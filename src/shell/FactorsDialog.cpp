@@ -1,0 +1,107 @@
+#include "shell/FactorsDialog.h"
+
+#include "core/SettingsStore.h"
+#include "platform/ModalDialog.h"
+#include "shell/ShellMessages.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Room for the longest sensible entry (a four-decimal fraction of a large bag count) and no more.
+constexpr int kMaxTextLength = 20;
+
+} // namespace
+
+FactorsDialog::FactorsDialog(const MaterialFactors &factors, QWidget *parent)
+    : QDialog(parent), m_factors(factors)
+{
+    setObjectName(QStringLiteral("frmFactors"));
+    setWindowTitle(QStringLiteral("Material Factors"));
+    auto *form = new QFormLayout;
+    for (const MaterialFactors::Field &field : MaterialFactors::fields()) {
+        auto *line = new QLineEdit(this);
+        line->setObjectName(QLatin1String(field.key));
+        line->setMaxLength(kMaxTextLength);
+        auto *row = new QHBoxLayout;
+        row->addWidget(line);
+        row->addWidget(new QLabel(QLatin1String(field.unit), this));
+        row->addStretch();
+        form->addRow(QLatin1String(field.caption) + u':', row);
+        m_lines.append(line);
+    }
+    showFactors(factors);
+
+    auto *restore = new QPushButton(QStringLiteral("&Restore Defaults"), this);
+    restore->setObjectName(QStringLiteral("cmdRestoreDefaults"));
+    // Only the fields change; the store keeps its values until OK.
+    connect(restore, &QPushButton::clicked, this, [this] { showFactors(MaterialFactors::defaults()); });
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->addButton(restore, QDialogButtonBox::ResetRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *column = new QVBoxLayout(this);
+    column->addLayout(form);
+    column->addWidget(buttons);
+    resize(480, sizeHint().height());
+}
+
+void FactorsDialog::showFactors(const MaterialFactors &factors)
+{
+    const QList<MaterialFactors::Field> &fields = MaterialFactors::fields();
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        m_lines[i]->setText(MaterialFactors::amountText(factors.*fields[i].member));
+}
+
+void FactorsDialog::accept()
+{
+    const QList<MaterialFactors::Field> &fields = MaterialFactors::fields();
+    MaterialFactors typed = m_factors;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        const MaterialFactors::Field &field = fields[i];
+        const std::optional<MaterialFactors::Amount> value = MaterialFactors::readAmount(m_lines[i]->text());
+        if (value && field.accepts(*value)) {
+            typed.*field.member = *value;
+            continue;
+        }
+        // A message box's loop may outlive the dialog (its parent closing under it).
+        const QPointer<FactorsDialog> self(this);
+        ShellMessages::factorRefused(this, QLatin1String(field.caption),
+                                     MaterialFactors::amountText(field.minimum),
+                                     MaterialFactors::amountText(field.maximum), QLatin1String(field.unit));
+        if (self) {
+            m_lines[i]->setFocus();
+            m_lines[i]->selectAll();
+        }
+        return;
+    }
+    m_factors = typed;
+    QDialog::accept();
+}
+
+std::optional<MaterialFactors> FactorsDialog::edit(QWidget *parent, const MaterialFactors &factors)
+{
+    ModalDialog<FactorsDialog> dialog(factors, parent);
+    if (!dialog.accepted())
+        return std::nullopt;
+    return dialog->factors();
+}
+
+bool FactorsDialog::editStored(QWidget *parent)
+{
+    const std::optional<MaterialFactors> edited = edit(parent, MaterialFactors::load());
+    if (!edited)
+        return false;
+    if (!edited->save()) {
+        ShellMessages::factorsSaveFailed(parent, SettingsStore::filePath());
+        return false;
+    }
+    return true;
+}
