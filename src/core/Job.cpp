@@ -123,6 +123,8 @@ Job jobOf(const QJsonObject &root)
         record.inputs = textMapOf(object.value(QLatin1String("inputs")), kMaxFieldLength);
         job.posted.append(record);
     }
+    job.coresFilled =
+        root.value(QLatin1String("order")).toObject().value(QLatin1String("coresFilled")).toBool();
     job.notes = root.value(QLatin1String("notes")).toString().toUtf8();
     job.saved = QDateTime::fromString(root.value(QLatin1String("saved")).toString(), Qt::ISODate);
     job.fileName = root.value(QLatin1String("file")).toString();
@@ -172,6 +174,7 @@ QByteArray toJson(const Job &job, const QDateTime &saved)
                      {QStringLiteral("options"), options},
                      {QStringLiteral("totals"), totals},
                      {QStringLiteral("posted"), posted},
+                     {QStringLiteral("order"), QJsonObject{{QStringLiteral("coresFilled"), job.coresFilled}}},
                      {QStringLiteral("notes"), QString::fromUtf8(job.notes)}};
     if (!job.fileName.isEmpty())
         root.insert(QStringLiteral("file"), job.fileName);

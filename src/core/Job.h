@@ -68,6 +68,8 @@ struct Job
     QMap<QString, bool> options;
     QList<PostedCells> totals;
     QList<PostedRecord> posted;
+    // The order list's choice: block cores filled with grout.
+    bool coresFilled = false;
     // The notes, as rich text (RTF); empty for no notes.
     QByteArray notes;
     // When it was written; set by the writer.

@@ -16,6 +16,15 @@ Desktop &Desktop::instance()
     return qtDesktop;
 }
 
+QString Desktop::askForFileAside(QWidget *parent, const CommonDialogState &state, bool save)
+{
+    const CommonDialogState shared = m_commonDialog;
+    m_commonDialog = state;
+    const QString chosen = save ? saveFileName(parent) : openFileName(parent);
+    m_commonDialog = shared;
+    return chosen;
+}
+
 void Desktop::setInstance(Desktop *desktop)
 {
     g_installed = desktop;

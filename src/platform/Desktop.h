@@ -71,6 +71,10 @@ public:
     // The user's documents folder, where exports are written.
     virtual QString documentsFolder() = 0;
 
+    // A file dialog of its own (jobs, logos, order lists): runs with `state` and puts the shared
+    // state back, so the notes' dialogs start next time where they left off.
+    QString askForFileAside(QWidget *parent, const CommonDialogState &state, bool save);
+
     // The first of `candidates` ({program, arguments...} each) whose program is on PATH.
     std::optional<Command> findFirstProgram(const QList<QStringList> &candidates);
 

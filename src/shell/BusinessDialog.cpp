@@ -128,18 +128,14 @@ BusinessDetails BusinessDialog::details() const
 void BusinessDialog::chooseLogo()
 {
     Desktop &desktop = Desktop::instance();
-    const Desktop::CommonDialogState notesState = desktop.commonDialog();
-    Desktop::CommonDialogState &dialog = desktop.commonDialog();
-    dialog.title = QStringLiteral("Choose a Logo");
-    dialog.fileName.clear();
-    dialog.filter = QStringLiteral("Pictures (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg");
-    dialog.filterIndex = 1;
-    dialog.initialDir =
+    const QString folder =
         m_chosenLogo.isEmpty() ? desktop.documentsFolder() : QFileInfo(m_chosenLogo).absolutePath();
-    dialog.overwritePrompt = false;
-    dialog.fileMustExist = true;
-    const QString chosen = desktop.openFileName(this);
-    desktop.commonDialog() = notesState;
+    const QString chosen = desktop.askForFileAside(
+        this,
+        {QString(), QStringLiteral("Choose a Logo"),
+         QStringLiteral("Pictures (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg"), 1, folder, false,
+         true},
+        false);
     if (chosen.isEmpty())
         return;
     m_chosenLogo = chosen;

@@ -71,7 +71,7 @@ QString EstimateCommands::exportPdf()
         desktop.documentsFolder(), EstimateDocument::fileName(estimate->details, QDate::currentDate()));
     const QString failure = EstimateDocument::writePdf(*estimate, path, QLocale());
     if (!failure.isEmpty()) {
-        TotalsMessages::estimateNotWritten(m_window, path, failure);
+        TotalsMessages::notWritten(m_window, QStringLiteral("estimate"), path, failure);
         return {};
     }
     if (!desktop.openDocument(path))

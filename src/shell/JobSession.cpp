@@ -26,22 +26,12 @@ namespace {
 
 const QString kJobFilter = QStringLiteral("Mortarix Jobs (*.mortarix)|*.mortarix");
 
-// Runs a file dialog for jobs without changing what the notes' dialogs start from next time.
 QString askForJobFile(QWidget *parent, const QString &title, const QString &fileName, bool save)
 {
     Desktop &desktop = Desktop::instance();
-    const Desktop::CommonDialogState notesState = desktop.commonDialog();
-    Desktop::CommonDialogState &dialog = desktop.commonDialog();
-    dialog.title = title;
-    dialog.fileName = fileName;
-    dialog.filter = kJobFilter;
-    dialog.filterIndex = 1;
-    dialog.initialDir = fileName.isEmpty() ? desktop.documentsFolder() : QFileInfo(fileName).absolutePath();
-    dialog.overwritePrompt = true;
-    dialog.fileMustExist = !save;
-    const QString chosen = save ? desktop.saveFileName(parent) : desktop.openFileName(parent);
-    desktop.commonDialog() = notesState;
-    return chosen;
+    const QString folder =
+        fileName.isEmpty() ? desktop.documentsFolder() : QFileInfo(fileName).absolutePath();
+    return desktop.askForFileAside(parent, {fileName, title, kJobFilter, 1, folder, true, !save}, save);
 }
 
 } // namespace
@@ -109,6 +99,7 @@ Job JobSession::capture() const
         job.totals.append(
             {row, grid->cell(row, TotalsGrid::kLabourColumn), grid->cell(row, TotalsGrid::kMaterialColumn)});
     job.posted = m_posted.values();
+    job.coresFilled = m_coresFilled;
     job.notes = m_window->editor()->notes();
     job.fileName = m_fileName;
     return job;
@@ -132,6 +123,15 @@ void JobSession::apply(const Job &job)
         m_posted.insert(record.row, record);
     m_window->editor()->replaceNotes(job.notes);
     m_details = job.details;
+    m_coresFilled = job.coresFilled;
+}
+
+void JobSession::setCoresFilled(bool filled)
+{
+    if (filled == m_coresFilled)
+        return;
+    m_coresFilled = filled;
+    markModified();
 }
 
 void JobSession::markModified()

@@ -33,6 +33,9 @@ public:
     bool isModified() const { return m_modified; }
     QString fileName() const { return m_fileName; }
     JobDetails details() const { return m_details; }
+    // The order list's "cores filled": part of the job, so a change is a change to it.
+    bool coresFilled() const { return m_coresFilled; }
+    void setCoresFilled(bool filled);
     // What each Send posted, by totals row.
     QList<PostedRecord> postedRecords() const { return m_posted.values(); }
 
@@ -87,6 +90,7 @@ private:
     JobDetails m_details;
     QMap<int, PostedRecord> m_posted;
     QString m_fileName;
+    bool m_coresFilled = false;
     bool m_modified = false;
     bool m_applying = false;
     QTimer m_recoveryTimer;

@@ -19,8 +19,10 @@
 #include "platform/ModalDialog.h"
 #include "shell/BusinessDialog.h"
 #include "shell/EstimateCommands.h"
+#include "shell/FactorsDialog.h"
 #include "shell/JobSession.h"
 #include "shell/OpenWindows.h"
+#include "shell/OrderListWindow.h"
 #include "shell/Resources.h"
 #include "shell/ShellMessages.h"
 #include "shell/StartPage.h"
@@ -310,6 +312,9 @@ void MainWindow::buildMenus()
     tools->addAction(QStringLiteral("&Price List "))->setObjectName(QStringLiteral("mnuPrceList"));
     tools->addSeparator();
     tools->addAction(QStringLiteral("&Business Details . . ."))->setObjectName(QStringLiteral("mnuBusiness"));
+    tools->addAction(QStringLiteral("&Material Factors . . ."))->setObjectName(QStringLiteral("mnuFactors"));
+    tools->addAction(QStringLiteral("Material &Order List . . ."))
+        ->setObjectName(QStringLiteral("mnuOrderList"));
     QMenu *help = newMenu("mnuHelp", "&Help",
                           {{"mnureedme", "Readme . . ."},
                            {nullptr, nullptr},
@@ -343,6 +348,10 @@ void MainWindow::buildMenus()
     connect(menuAction(QStringLiteral("mnuPrceList")), &QAction::triggered, this, &MainWindow::showPriceList);
     connect(menuAction(QStringLiteral("mnuBusiness")), &QAction::triggered, this,
             [this] { BusinessDialog::editStored(this); });
+    connect(menuAction(QStringLiteral("mnuFactors")), &QAction::triggered, this,
+            [this] { FactorsDialog::editStored(this); });
+    connect(menuAction(QStringLiteral("mnuOrderList")), &QAction::triggered, this,
+            [this] { OrderListWindow::show(m_jobs, this); });
 
     connect(menuAction(QStringLiteral("mnuopen")), &QAction::triggered, this, &MainWindow::openInEditor);
     connect(menuAction(QStringLiteral("mnuExit")), &QAction::triggered, this,

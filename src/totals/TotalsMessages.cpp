@@ -42,9 +42,9 @@ void nothingPosted(QWidget *parent)
                    QMessageBox::Information);
 }
 
-void estimateNotWritten(QWidget *parent, const QString &path, const QString &reason)
+void notWritten(QWidget *parent, const QString &what, const QString &path, const QString &reason)
 {
-    Messages::show(parent, QStringLiteral("The estimate cannot be saved to \"%1\": %2").arg(path, reason),
+    Messages::show(parent, QStringLiteral("The %1 cannot be saved to \"%2\": %3").arg(what, path, reason),
                    QMessageBox::Ok, QMessageBox::Warning);
 }
 

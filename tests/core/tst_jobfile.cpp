@@ -24,6 +24,7 @@ Job sampleJob()
     job.posted = {{1, "Footings", "Footing 16 in wide, 8 in deep, 100 ft long", "3.29 cu yd", "85", "$85.00 per cu yd",
                    "250", "$279.65", {{"MyFNGtbx_lngth", "100"}}}};
     job.notes = "{\\rtf1\\ansi {\\b Pour} on Tuesday\\par }";
+    job.coresFilled = true;
     return job;
 }
 

@@ -133,7 +133,8 @@ private slots:
         QTest::newRow("View") << "mnuView" << "mnuStatusBar|&Status Bar; ---; mnustrtpge|&View Start Page";
         QTest::newRow("Tools") << "mnuTools" << "mnuCalendar|&Calendar . . .; ---; mnuCalc|&Calculator . . .; ---; "
                                                 "mnuOptions|&Options ; ---; mnuScrSize|Screen &Display Size; ---; "
-                                                "mnuPrceList|&Price List ; ---; mnuBusiness|&Business Details . . .";
+                                                "mnuPrceList|&Price List ; ---; mnuBusiness|&Business Details . . .; "
+                                                "mnuFactors|&Material Factors . . .; mnuOrderList|Material &Order List . . .";
         QTest::newRow("Screen size") << "mnuScrSize" << "mnuChngRes|Disp&lay Setting . . .";
         QTest::newRow("Help") << "mnuHelp" << "mnureedme|Readme . . .; ---; "
                                               "mnuMortarixWeb|&Mortarix Online Help. . .; ---; "
