@@ -23,6 +23,7 @@ const QString kTaxRate = QStringLiteral("txtTaxRate");
 const QString kValidDays = QStringLiteral("txtValidDays");
 const QString kTerms = QStringLiteral("txtTerms");
 const QString kLogo = QStringLiteral("Logo");
+const QString kMaterialList = QStringLiteral("chkMaterialList");
 
 const QStringList kLogoSuffixes{QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
                                 QStringLiteral("svg")};
@@ -93,20 +94,23 @@ BusinessDetails BusinessDetails::load()
         details.validDays = days;
     details.terms = stored.value(kTerms);
     details.logoPath = stored.value(kLogo);
+    details.addMaterialList = stored.value(kMaterialList) == QLatin1String("True");
     return details;
 }
 
 bool BusinessDetails::save() const
 {
-    const bool saved = SettingsStore::saveSection(kSection, {{kName, name},
-                                                             {kAddress, address},
-                                                             {kPhone, phone},
-                                                             {kEmail, email},
-                                                             {kLicence, licence},
-                                                             {kTaxRate, taxRate},
-                                                             {kValidDays, QString::number(validDays)},
-                                                             {kTerms, terms},
-                                                             {kLogo, logoPath}});
+    const bool saved = SettingsStore::saveSection(
+        kSection, {{kName, name},
+                   {kAddress, address},
+                   {kPhone, phone},
+                   {kEmail, email},
+                   {kLicence, licence},
+                   {kTaxRate, taxRate},
+                   {kValidDays, QString::number(validDays)},
+                   {kTerms, terms},
+                   {kLogo, logoPath},
+                   {kMaterialList, addMaterialList ? QStringLiteral("True") : QStringLiteral("False")}});
     if (!saved)
         return false;
     const QDir folder(dataFolder());

@@ -24,6 +24,8 @@ struct BusinessDetails
     QString terms; // several lines
     // The copy of the logo in the data folder, or empty for none.
     QString logoPath;
+    // Estimates end with a page of what to order.
+    bool addMaterialList = false;
 
     bool operator==(const BusinessDetails &) const = default;
 

@@ -2,6 +2,7 @@
 
 #include "core/BusinessDetails.h"
 #include "core/Job.h"
+#include "core/MaterialOrder.h"
 #include "core/Numbers.h"
 
 #include <QByteArray>
@@ -41,6 +42,8 @@ struct Estimate
     std::optional<Numbers::Currency> tax; // only with a tax rate
     Numbers::Currency total;
     QByteArray notes; // RTF
+    // What to order, on a page of its own at the end; none leaves the page out.
+    QList<MaterialOrder::Group> materials;
 
     // The estimate of `job`: its posted rows in grid order, amounts read from the grid's cells with
     // the grid's own arithmetic. Nothing when no row was posted or a sum leaves the range of money.

@@ -5,6 +5,7 @@
 #include "platform/ModalDialog.h"
 #include "shell/ShellMessages.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -81,6 +82,10 @@ BusinessDialog::BusinessDialog(const BusinessDetails &details, QWidget *parent)
     logoRow->addStretch();
     form->addRow(QStringLiteral("Logo:"), logoRow);
     showLogo(details.logoPath);
+    m_materialList = new QCheckBox(QStringLiteral("Add the &material list to estimates"), this);
+    m_materialList->setObjectName(QStringLiteral("chkMaterialList"));
+    m_materialList->setChecked(details.addMaterialList);
+    form->addRow(QString(), m_materialList);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -122,6 +127,7 @@ BusinessDetails BusinessDialog::details() const
     details.validDays = m_validDays->value();
     details.terms = m_terms->toPlainText().left(BusinessDetails::kMaxTextLength);
     details.logoPath = m_details.logoPath;
+    details.addMaterialList = m_materialList->isChecked();
     return details;
 }
 

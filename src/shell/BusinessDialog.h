@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -52,6 +53,7 @@ private:
     QLineEdit *m_taxRate = nullptr;
     QSpinBox *m_validDays = nullptr;
     QPlainTextEdit *m_terms = nullptr;
+    QCheckBox *m_materialList = nullptr;
     QLabel *m_logo = nullptr;
     QPushButton *m_clearLogo = nullptr;
 };

@@ -24,9 +24,13 @@ EstimateCommands::EstimateCommands(MainWindow *window) : QObject(window), m_wind
 
 std::optional<Estimate> EstimateCommands::current()
 {
-    std::optional<Estimate> estimate = Estimate::of(m_window->jobs()->capture(), BusinessDetails::load());
+    const Job job = m_window->jobs()->capture();
+    const BusinessDetails business = BusinessDetails::load();
+    std::optional<Estimate> estimate = Estimate::of(job, business);
     if (!estimate)
         TotalsMessages::nothingPosted(m_window);
+    else if (business.addMaterialList)
+        estimate->materials = MaterialOrder::of(job, MaterialFactors::load(), job.coresFilled);
     return estimate;
 }
 

@@ -99,7 +99,9 @@ private slots:
         logo.fill(Qt::darkRed);
         details.logoPath = desktop.documents.filePath("logo.png");
         QVERIFY(logo.save(details.logoPath));
+        details.addMaterialList = true;
         QVERIFY(details.save());
+        QVERIFY(BusinessDetails::load().addMaterialList);
         MainWindow window; window.show();
         priceEverything(window);
         const QString path = window.estimates()->exportPdf();
@@ -128,6 +130,10 @@ private slots:
         QVERIFY2(images.value(0).simplified().contains(" image 400 200 rgb ") &&
                      images.value(0).simplified().contains(" 240 240 "), qPrintable(images.value(0)));
         QVERIFY(!text.contains("E-mail")); // an empty detail leaves no label
+        // The material list on a page of its own, last.
+        const QString last = run("pdftotext", {"-f", pages, "-l", pages, "-layout", path, "-"}).simplified();
+        QVERIFY2(last.contains("Material list Item Material Quantity Unit Factor Footings Ready-mix concrete 12.75 cu yd"),
+                 qPrintable(last));
         // Again: a new file beside the first, never over it.
         QCOMPARE(QFileInfo(window.estimates()->exportPdf()).fileName(),
                  "Estimate E-1042 Miller garage 2026-12-07 (2).pdf");
