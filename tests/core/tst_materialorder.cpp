@@ -59,6 +59,9 @@ private slots:
             {"volumePer|100|0.85|100", "0.85"}, {"volumePer|101|0.85|100", "0.86"},
             {"m3|1", "0.765 m³"}, {"m3|3.5", "2.676 m³"}, {"m3|0", "0.000 m³"}, {"kg|100", "45.4 kg"},
             {"kg|1335.6", "605.8 kg"}, {"m|20", "6.10 m"}, {"m|1", "0.30 m"}, {"m|0.0164", "0.00 m"},
+            // Factors at the ends of their ranges.
+            {"increment|3.29|5|10", "10"}, {"increment|3.29|50|0.01", "4.94"}, {"bags|0.5|0|0.01", "1350"},
+            {"bags|0.5|0|2", "7"}, {"sticks|100|0|20|100|1.27", "11"}, {"sticks|100|50|1|0|0.5", "150"},
             {"bar|1 1/4\"", "#10 1.27 4.303"}, {"bar|1/2\"", "#4 0.5 0.668"}, {"bar|7/8\"", "none"}};
         for (const auto &[figure, result] : rows)
             QTest::newRow(figure) << figure << result;

@@ -58,6 +58,8 @@ private slots:
         post(main);
         QVERIFY(main.jobs()->saveTo(dir.filePath("garage.mortarix")));
         desktop.saveAnswers << dir.filePath("order") << dir.filePath("gone/order.csv");
+        desktop.printDialogAccepts = true;
+        desktop.pdfPath = dir.filePath("printed.pdf");
         QStringList materials, quantities, shown, copied;
         QByteArray written;
         MessageAnswers failed({Answer::Ok});
@@ -73,6 +75,7 @@ private slots:
             copied = QApplication::clipboard()->text().split('\n');
             window->findChild<QPushButton *>("cmdSaveCsv")->click();
             window->findChild<QPushButton *>("cmdSaveCsv")->click(); // a folder that is not there
+            window->findChild<QPushButton *>("cmdPrint")->click();
             static_cast<QDialog *>(window)->reject();
         });
         main.menuAction("mnuOrderList")->trigger();
@@ -87,6 +90,14 @@ private slots:
         QCOMPARE(QString::fromUtf8(csv.readAll()).split("\r\n").value(4),
                  "Block,\"Grout, every core filled\",10.55,cu yd,0.93 cu yd per 100 block,8.066 m³");
         QVERIFY(failed.waitFor(0).contains("The order list cannot be saved to \"" + dir.filePath("gone/order.csv")));
+        QProcess text;
+        text.start("pdftotext", {"-layout", desktop.pdfPath, "-"});
+        QVERIFY(text.waitForFinished(30000));
+        // Normalized: the printed text has ligatures ("fi").
+        const QString printed =
+            QString::fromUtf8(text.readAllStandardOutput()).normalized(QString::NormalizationForm_KC).simplified();
+        QVERIFY(printed.contains(
+            "Block Grout, every core filled 10.55 cu yd 0.93 cu yd per 100 block 8.066 m3")); // and ³ as 3
         // The choice belongs to the job.
         QVERIFY(main.jobs()->coresFilled() && main.jobs()->isModified());
     }
