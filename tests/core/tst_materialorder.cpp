@@ -62,7 +62,8 @@ private slots:
             // Factors at the ends of their ranges.
             {"increment|3.29|5|10", "10"}, {"increment|3.29|50|0.01", "4.94"}, {"bags|0.5|0|0.01", "1350"},
             {"bags|0.5|0|2", "7"}, {"sticks|100|0|20|100|1.27", "11"}, {"sticks|100|50|1|0|0.5", "150"},
-            {"bar|1 1/4\"", "#10 1.27 4.303"}, {"bar|1/2\"", "#4 0.5 0.668"}, {"bar|7/8\"", "none"}};
+            {"bar|1 1/4\"", "#10 1.27 4.303"}, {"bar|1/2\"", "#4 0.5 0.668"},
+            {"bar|5/8\"", "#5 0.625 1.043"}, {"bar|3/4\"", "#6 0.75 1.502"}, {"bar|1\"", "#8 1 2.67"}, {"bar|7/8\"", "none"}};
         for (const auto &[figure, result] : rows)
             QTest::newRow(figure) << figure << result;
     }
@@ -110,7 +111,7 @@ private slots:
             {4, "Flatwork", "", "0.5 cu yd", "", "", "", "", {}},
             {5, "Welded Wire", "", "2 rolls", "", "", "", "", {{"MyWWcbo_size", "150 '"}}},
             {6, "Block", "", "1,080 blocks", "", "", "", "", {{"BLCKopt(0)", "8 x 8 x 16"}}},
-            {2, "Piers", "", "", "", "", "", "", {}}};
+            {2, "Piers", "", "0 cu yd", "", "", "", "", {}}};
         QCOMPARE(tabSeparated(of(job, factors(), true), true).split('\n'),
                  QString("Item\tMaterial\tQuantity\tUnit\tFactor\tMetric\n"
                  "Footings\tReady-mix concrete\t3.50\tcu yd\t+5 % waste, in 0.25 cu yd steps\t2.676 m³\n"
@@ -134,9 +135,13 @@ private slots:
     void csvQuoting()
     {
         Job job;
-        job.posted = {{5, "Wire, \"heavy\"", "", "2 rolls", "", "", "", "", {}}};
+        job.posted = {{5, "Wire, \"heavy\"", "", "2 rolls", "", "", "", "", {}},
+                      {3, "Rebar", "", "100 lin ft", "", "", "", "", {{"Option3(3)", "1\""}}}};
         QCOMPARE(csv(of(job, factors(), false), false),
-                 "Item,Material,Quantity,Unit,Factor\r\n\"Wire, \"\"heavy\"\"\",Welded wire fabric,2,rolls,+0 % waste\r\n");
+                 "Item,Material,Quantity,Unit,Factor\r\n"
+                 "Rebar,\"#8 rebar (1\"\"), 20 ft sticks\",7,sticks,\"+10 % waste, laps of 40 bar diameters\"\r\n"
+                 "Rebar,#8 rebar weight,373.8,lb,2.670 lb/ft (ASTM A615)\r\n"
+                 "\"Wire, \"\"heavy\"\"\",Welded wire fabric,2,rolls,+0 % waste\r\n");
     }
 };
 

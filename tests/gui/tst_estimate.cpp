@@ -52,6 +52,26 @@ void priceEverything(MainWindow &window)
     window.jobs()->apply(job);
 }
 
+// How far the words other than the page number reach down the page, and where the page number
+// starts, in points: the number must stand below everything else.
+std::pair<double, double> bodyBottomAndFooterTop(const QString &bboxHtml)
+{
+    static const QRegularExpression word(R"re(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)<)re");
+    double bottom = 0, footer = 0;
+    QList<std::pair<double, double>> words;
+    for (auto it = word.globalMatch(bboxHtml); it.hasNext();) {
+        const auto m = it.next();
+        if (m.captured(3) == "Page")
+            footer = m.captured(1).toDouble();
+        words.append({m.captured(1).toDouble(), m.captured(2).toDouble()});
+    }
+    for (const auto &[top, lower] : std::as_const(words)) {
+        if (top < footer - 1)
+            bottom = std::max(bottom, lower);
+    }
+    return {bottom, footer};
+}
+
 BusinessDetails business()
 {
     BusinessDetails details;
@@ -168,6 +188,9 @@ private slots:
         for (int page = 1; page <= pages; ++page) {
             const QString text = run("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), path, "-"});
             QVERIFY2(text.contains(QString("Page %1 of %2").arg(page).arg(pages)), qPrintable(text));
+            const auto [bottom, footer] = bodyBottomAndFooterTop(
+                run("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), "-bbox", path, "-"}));
+            QVERIFY2(bottom > 0 && bottom < footer, qPrintable(QString("%1 %2").arg(bottom).arg(footer)));
             if (text.contains("Item 7"))
                 QVERIFY2(text.contains("Unit price"), qPrintable(text));
         }
