@@ -27,8 +27,10 @@ std::optional<Estimate> EstimateCommands::current()
     const Job job = m_window->jobs()->capture();
     const BusinessDetails business = BusinessDetails::load();
     std::optional<Estimate> estimate = Estimate::of(job, business);
-    if (!estimate)
+    if (job.posted.isEmpty())
         TotalsMessages::nothingPosted(m_window);
+    else if (!estimate)
+        TotalsMessages::estimateOutOfRange(m_window);
     else if (business.addMaterialList)
         estimate->materials = MaterialOrder::of(job, MaterialFactors::load(), job.coresFilled);
     return estimate;

@@ -42,6 +42,14 @@ void nothingPosted(QWidget *parent)
                    QMessageBox::Information);
 }
 
+void estimateOutOfRange(QWidget *parent)
+{
+    Messages::show(parent,
+                   QStringLiteral("The totals are too large for an estimate. Please check the amounts on the "
+                                  "Totals page."),
+                   QMessageBox::Ok, QMessageBox::Warning);
+}
+
 void notWritten(QWidget *parent, const QString &what, const QString &path, const QString &reason)
 {
     Messages::show(parent, QStringLiteral("The %1 cannot be saved to \"%2\": %3").arg(what, path, reason),

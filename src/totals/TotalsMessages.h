@@ -17,6 +17,7 @@ void exportedButNotOpened(QWidget *parent, const QString &path);
 
 // The estimate's commands with no row sent to the totals.
 void nothingPosted(QWidget *parent);
+void estimateOutOfRange(QWidget *parent);
 // The estimate or the order list ("what") could not be written at `path`.
 void notWritten(QWidget *parent, const QString &what, const QString &path, const QString &reason);
 // The estimate was written but no viewer opens it: where it is.

@@ -197,6 +197,18 @@ private slots:
         QVERIFY(run("pdftotext", {path, "-"}).contains("Item 79"));
     }
 
+    // Sums past the range of money give no estimate rather than a wrong one.
+    void outOfRange()
+    {
+        Job job;
+        job.totals = {{1, "", "$500,000,000,000,000.00"}, {2, "$1.00", "$500,000,000,000,000.00"}};
+        job.posted = {{1, "Footings", "", "", "", "", "", "", {}}, {2, "Piers", "", "", "", "", "", "", {}}};
+        QVERIFY(!Estimate::of(job, BusinessDetails()));
+        job.totals[1].material = "$5.00";
+        const std::optional<Estimate> estimate = Estimate::of(job, BusinessDetails());
+        QVERIFY(estimate && estimate->total == Numbers::readCurrency(u"500000000000006"));
+    }
+
     // Names and notes in any script come out as text.
     void scripts_data()
     {
