@@ -180,26 +180,6 @@ QString section(const QString &title, const QString &text)
            QLatin1String("</p><p style=\"margin:0\">") + escaped(text.trimmed()) + QLatin1String("</p>");
 }
 
-QString materialTable(const QList<MaterialOrder::Group> &groups)
-{
-    QString html = QStringLiteral(
-        "<p style=\"font-size:14pt; font-weight:bold\">Material list</p>"
-        "<table width=\"100%\" cellspacing=\"0\" cellpadding=\"3\" border=\"1\" "
-        "style=\"border-collapse:collapse; "
-        "border-color:#999\"><thead><tr style=\"background-color:#e8e8e8\"><th align=\"left\">Item</th>"
-        "<th align=\"left\">Material</th><th align=\"right\">Quantity</th><th align=\"left\">Unit</th>"
-        "<th align=\"left\">Factor</th></tr></thead>");
-    for (const MaterialOrder::Group &group : groups) {
-        for (const MaterialOrder::Line &line : group.lines) {
-            html += QStringLiteral(
-                        "<tr><td>%1</td><td>%2</td><td align=\"right\">%3</td><td>%4</td><td>%5</td></tr>")
-                        .arg(escaped(group.item), escaped(line.material), escaped(line.quantity),
-                             escaped(line.unit), escaped(line.factor));
-        }
-    }
-    return html + QLatin1String("</table>");
-}
-
 QImage logoImage(const QString &path)
 {
     if (path.isEmpty())
@@ -256,7 +236,8 @@ std::unique_ptr<QTextDocument> build(const Estimate &estimate)
         QTextBlockFormat newPage;
         newPage.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         cursor.insertBlock(newPage, QTextCharFormat());
-        cursor.insertHtml(materialTable(estimate.materials));
+        cursor.insertHtml(QStringLiteral("<p style=\"font-size:14pt; font-weight:bold\">Material list</p>") +
+                          MaterialOrder::htmlTable(estimate.materials, false));
     }
     return document;
 }

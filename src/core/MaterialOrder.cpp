@@ -313,6 +313,25 @@ QString tabSeparated(const QList<Group> &groups, bool metric)
     return lines.join(u'\n') + u'\n';
 }
 
+QString htmlTable(const QList<Group> &groups, bool metric)
+{
+    QString html = QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"3\" border=\"1\" "
+                                  "style=\"border-collapse:collapse; border-color:#999\">");
+    const QList<QStringList> rows = table(groups, metric);
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        const bool heading = r == 0;
+        html += QLatin1String(heading ? "<thead><tr style=\"background-color:#e8e8e8\">" : "<tr>");
+        for (qsizetype c = 0; c < rows.at(r).size(); ++c) {
+            // Quantities line up on the right, as figures do.
+            const QLatin1String cell(heading ? "th" : "td"), align(c == 2 ? "right" : "left");
+            html +=
+                QStringLiteral("<%1 align=\"%2\">%3</%1>").arg(cell, align, rows.at(r).at(c).toHtmlEscaped());
+        }
+        html += QLatin1String(heading ? "</tr></thead>" : "</tr>");
+    }
+    return html + QLatin1String("</table>");
+}
+
 QByteArray csv(const QList<Group> &groups, bool metric)
 {
     QByteArray bytes;

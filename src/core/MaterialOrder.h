@@ -69,5 +69,7 @@ QList<Group> of(const Job &job, const MaterialFactors &factors, bool coresFilled
 // column when asked for.
 QString tabSeparated(const QList<Group> &groups, bool metric);
 QByteArray csv(const QList<Group> &groups, bool metric);
+// The same as an HTML table whose heading repeats on every printed page.
+QString htmlTable(const QList<Group> &groups, bool metric);
 
 } // namespace MaterialOrder

@@ -130,20 +130,9 @@ void OrderListWindow::print()
     QPrinter printer(QPrinter::HighResolution);
     if (!Desktop::instance().choosePrinter(this, &printer))
         return;
-    QString html = QStringLiteral("<h2>Material Order List</h2><table border=\"1\" cellspacing=\"0\" "
-                                  "cellpadding=\"3\" width=\"100%\"><thead><tr>");
-    const QStringList rows = MaterialOrder::tabSeparated(m_groups, metric()).split(u'\n', Qt::SkipEmptyParts);
-    for (int r = 0; r < rows.size(); ++r) {
-        if (r == 1)
-            html += QLatin1String("</thead>");
-        html += QLatin1String("<tr>");
-        for (const QString &cell : rows.at(r).split(u'\t'))
-            html += QLatin1String(r == 0 ? "<th align=\"left\">" : "<td>") + cell.toHtmlEscaped() +
-                    QLatin1String(r == 0 ? "</th>" : "</td>");
-        html += QLatin1String("</tr>");
-    }
     QTextDocument document;
-    document.setHtml(html + QLatin1String("</table>"));
+    document.setHtml(QStringLiteral("<h2>Material Order List</h2>") +
+                     MaterialOrder::htmlTable(m_groups, metric()));
     document.print(&printer);
     if (printer.printerState() == QPrinter::Error)
         TotalsMessages::printFailed(this, QStringLiteral("The order list could not be printed."));
