@@ -1,8 +1,8 @@
 #include "shell/BusinessDialog.h"
 
-#include "core/SettingsStore.h"
 #include "platform/Desktop.h"
 #include "platform/ModalDialog.h"
+#include "shell/EditStored.h"
 #include "shell/ShellMessages.h"
 
 #include <QCheckBox>
@@ -206,12 +206,5 @@ std::optional<BusinessDetails> BusinessDialog::edit(QWidget *parent, const Busin
 
 bool BusinessDialog::editStored(QWidget *parent)
 {
-    const std::optional<BusinessDetails> edited = edit(parent, BusinessDetails::load());
-    if (!edited)
-        return false;
-    if (!edited->save()) {
-        ShellMessages::businessSaveFailed(parent, SettingsStore::filePath());
-        return false;
-    }
-    return true;
+    return ::editStored<BusinessDialog, BusinessDetails>(parent, QStringLiteral("business details"));
 }

@@ -1,7 +1,7 @@
 #include "shell/FactorsDialog.h"
 
-#include "core/SettingsStore.h"
 #include "platform/ModalDialog.h"
+#include "shell/EditStored.h"
 #include "shell/ShellMessages.h"
 
 #include <QDialogButtonBox>
@@ -96,12 +96,5 @@ std::optional<MaterialFactors> FactorsDialog::edit(QWidget *parent, const Materi
 
 bool FactorsDialog::editStored(QWidget *parent)
 {
-    const std::optional<MaterialFactors> edited = edit(parent, MaterialFactors::load());
-    if (!edited)
-        return false;
-    if (!edited->save()) {
-        ShellMessages::factorsSaveFailed(parent, SettingsStore::filePath());
-        return false;
-    }
-    return true;
+    return ::editStored<FactorsDialog, MaterialFactors>(parent, QStringLiteral("material factors"));
 }

@@ -114,9 +114,9 @@ void logoNotStored(QWidget *parent, const QString &reason)
                    QMessageBox::Ok, QMessageBox::Warning);
 }
 
-void businessSaveFailed(QWidget *parent, const QString &path)
+void settingsNotSaved(QWidget *parent, const QString &what, const QString &path)
 {
-    Messages::show(parent, QStringLiteral("The business details cannot be saved to \"%1\".").arg(path),
+    Messages::show(parent, QStringLiteral("The %1 cannot be saved to \"%2\".").arg(what, path),
                    QMessageBox::Ok, QMessageBox::Warning);
 }
 
@@ -126,12 +126,6 @@ void factorRefused(QWidget *parent, const QString &caption, const QString &minim
     Messages::show(
         parent, QStringLiteral("%1 must be a number from %2 to %3 %4.").arg(caption, minimum, maximum, unit),
         QMessageBox::Ok, QMessageBox::Warning);
-}
-
-void factorsSaveFailed(QWidget *parent, const QString &path)
-{
-    Messages::show(parent, QStringLiteral("The material factors cannot be saved to \"%1\".").arg(path),
-                   QMessageBox::Ok, QMessageBox::Warning);
 }
 
 } // namespace ShellMessages

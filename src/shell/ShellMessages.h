@@ -32,15 +32,17 @@ void recentJobMissing(QWidget *parent, const QString &path);
 bool askRecover(QWidget *parent, const QDateTime &when);
 
 // Business details. A field refused with the reason (naming the field), a logo that could not be
-// stored (the reason names the file), and a settings store that could not be written at `path`.
+// stored (the reason names the file).
 void businessFieldRefused(QWidget *parent, const QString &reason);
 void logoNotStored(QWidget *parent, const QString &reason);
-void businessSaveFailed(QWidget *parent, const QString &path);
 
 // Material factors. A field that is no number or out of its range, named by its caption with its
-// range ("Concrete waste", "0", "50", "%"), and a settings store that could not be written at `path`.
+// range ("Concrete waste", "0", "50", "%").
 void factorRefused(QWidget *parent, const QString &caption, const QString &minimum, const QString &maximum,
                    const QString &unit);
-void factorsSaveFailed(QWidget *parent, const QString &path);
+
+// Settings of a dialog of their own ("business details", "material factors") that the settings
+// store at `path` could not take.
+void settingsNotSaved(QWidget *parent, const QString &what, const QString &path);
 
 } // namespace ShellMessages
