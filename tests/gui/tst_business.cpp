@@ -9,17 +9,13 @@
 
 #include <QtWidgets>
 
+using TestSupport::child;
 using TestSupport::MessageAnswers;
+using TestSupport::writeFile;
 using Answer = QMessageBox::StandardButton;
 
 namespace {
 
-template <typename T = QWidget> T *find(const QWidget &window, const QString &name)
-{
-    if (T *widget = window.findChild<T *>(name))
-        return widget;
-    qFatal("no %s", qPrintable(name));
-}
 
 QAbstractButton *button(const QWidget &dialog, QDialogButtonBox::StandardButton which)
 {
@@ -36,19 +32,7 @@ QByteArray picture(int width, int height, const char *format)
     return buffer.data();
 }
 
-QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
-{
-    QFile file(dir.filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(file.fileName()));
-    return file.fileName();
-}
 
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QStringList storedLogos()
 {
@@ -58,8 +42,7 @@ QStringList storedLogos()
 // Runs the stored details through the dialog, doing `act` on it once it opens.
 bool editStored(std::function<void(QWidget &)> act)
 {
-    auto watch = TestSupport::onNextModalWidget([act](QWidget *dialog) { act(*dialog); });
-    return BusinessDialog::editStored(nullptr);
+    return TestSupport::withDialog(act, [] { return BusinessDialog::editStored(nullptr); });
 }
 
 } // namespace
@@ -78,14 +61,14 @@ private slots:
                                     "555-0100", "quotes@stone.example", "MC-4471", "7.25", 45,
                                     "Net 30.\n\nDeposit; 50% = half.", ""};
         QVERIFY(editStored([&](QWidget &dialog) {
-            QCOMPARE(find<QSpinBox>(dialog, "txtValidDays")->value(), BusinessDetails::kDefaultValidDays);
+            QCOMPARE(child<QSpinBox>(dialog, "txtValidDays")->value(), BusinessDetails::kDefaultValidDays);
             for (const auto &[field, text] : {std::pair{"txtBusinessName", typed.name}, {"txtBusinessPhone", typed.phone},
                                               {"txtBusinessEmail", typed.email}, {"txtLicence", typed.licence},
                                               {"txtTaxRate", " 7.25 "}})
-                find<QLineEdit>(dialog, field)->setText(text);
-            find<QPlainTextEdit>(dialog, "txtBusinessAddress")->setPlainText(typed.address);
-            find<QPlainTextEdit>(dialog, "txtTerms")->setPlainText(typed.terms);
-            find<QSpinBox>(dialog, "txtValidDays")->setValue(typed.validDays);
+                child<QLineEdit>(dialog, field)->setText(text);
+            child<QPlainTextEdit>(dialog, "txtBusinessAddress")->setPlainText(typed.address);
+            child<QPlainTextEdit>(dialog, "txtTerms")->setPlainText(typed.terms);
+            child<QSpinBox>(dialog, "txtValidDays")->setValue(typed.validDays);
             button(dialog, QDialogButtonBox::Ok)->click();
         }));
         QCOMPARE(BusinessDetails::load(), typed);
@@ -135,10 +118,10 @@ private slots:
         MessageAnswers ok({Answer::Ok});
         bool stayedOpen = false, focused = false;
         auto watch = TestSupport::onNextModalWidget([&](QWidget *dialog) {
-            find<QLineEdit>(*dialog, "txtTaxRate")->setText(text);
+            child<QLineEdit>(*dialog, "txtTaxRate")->setText(text);
             button(*dialog, QDialogButtonBox::Ok)->click();
             stayedOpen = dialog->isVisible();
-            focused = dialog->focusWidget() == find(*dialog, "txtTaxRate");
+            focused = dialog->focusWidget() == child(*dialog, "txtTaxRate");
             if (stayedOpen)
                 button(*dialog, QDialogButtonBox::Cancel)->click();
         });
@@ -185,8 +168,8 @@ private slots:
         MessageAnswers ok({Answer::Ok});
         QSize shown;
         QVERIFY(editStored([&](QWidget &dialog) {
-            find<QPushButton>(dialog, "cmdLogo")->click();
-            const QPixmap pixmap = find<QLabel>(dialog, "lblLogo")->pixmap();
+            child<QPushButton>(dialog, "cmdLogo")->click();
+            const QPixmap pixmap = child<QLabel>(dialog, "lblLogo")->pixmap();
             shown = pixmap.isNull() ? QSize() : pixmap.size();
             button(dialog, QDialogButtonBox::Ok)->click();
             if (dialog.isVisible())
@@ -199,7 +182,7 @@ private slots:
         if (problem.isEmpty()) {
             QCOMPARE(storedLogos(), QStringList{stored});
             QCOMPARE(BusinessDetails::load().logoPath, QDir(BusinessDetails::dataFolder()).filePath(stored));
-            QCOMPARE(bytesOf(BusinessDetails::load().logoPath), bytes);
+            QCOMPARE(TestSupport::readFile(BusinessDetails::load().logoPath), bytes);
             QVERIFY(ok.seen.isEmpty());
         } else {
             QCOMPARE(ok.waitFor(0), "Mortarix / Warning / Ok / The logo \"" + path + "\" " + problem +
@@ -221,18 +204,18 @@ private slots:
         FakeDesktop desktop;
         desktop.openAnswers.enqueue(writeFile(dir, "new.png", picture(30, 30, "PNG")));
         QVERIFY(!editStored([](QWidget &dialog) {
-            find<QLineEdit>(dialog, "txtBusinessName")->setText("Other");
-            find<QPushButton>(dialog, "cmdLogo")->click();
+            child<QLineEdit>(dialog, "txtBusinessName")->setText("Other");
+            child<QPushButton>(dialog, "cmdLogo")->click();
             button(dialog, QDialogButtonBox::Cancel)->click();
         }));
         QCOMPARE(BusinessDetails::load(), before);
-        QCOMPARE(bytesOf(before.logoPath), picture(8, 8, "PNG"));
+        QCOMPARE(TestSupport::readFile(before.logoPath), picture(8, 8, "PNG"));
 
         QString label;
         QVERIFY(editStored([&](QWidget &dialog) {
-            find<QPushButton>(dialog, "cmdClearLogo")->click();
-            label = find<QLabel>(dialog, "lblLogo")->text();
-            QVERIFY(!find<QPushButton>(dialog, "cmdClearLogo")->isEnabled());
+            child<QPushButton>(dialog, "cmdClearLogo")->click();
+            label = child<QLabel>(dialog, "lblLogo")->text();
+            QVERIFY(!child<QPushButton>(dialog, "cmdClearLogo")->isEnabled());
             button(dialog, QDialogButtonBox::Ok)->click();
         }));
         QCOMPARE(label, "(no logo)");

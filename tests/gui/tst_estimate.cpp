@@ -17,12 +17,6 @@ using Answer = QMessageBox::StandardButton;
 
 namespace {
 
-QString run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    return process.waitForFinished(30000) ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
-}
 
 // Every page filled and sent, the footing as the user guide prices it, details and notes.
 void priceEverything(MainWindow &window)
@@ -127,7 +121,7 @@ private slots:
         const QString path = window.estimates()->exportPdf();
         QCOMPARE(QFileInfo(path).fileName(), "Estimate E-1042 Miller garage 2026-12-07.pdf");
         QCOMPARE(desktop.documentsOpened, QStringList{path});
-        const QString text = run("pdftotext", {"-layout", path, "-"}).simplified();
+        const QString text = TestSupport::output("pdftotext", {"-layout", path, "-"}).simplified();
         const TotalsGrid *grid = window.totalsGrid();
         QStringList expected{"Stone & Sons Masonry", "4 Quarry Road", "Licence MA-55123", "ESTIMATE",
                              "Estimate No. E-1042", "Valid until Wednesday, January 6, 2027", "Prepared for",
@@ -136,22 +130,22 @@ private slots:
                              "Material sub total " + grid->cell(TotalsGrid::kSubTotalRow, TotalsGrid::kMaterialColumn),
                              "Tax on material (7.25 %) $6.96", "Estimate total $436.96", "Remarks Gate code 12 Notes Pour on Tuesday Terms",
                              "Half on acceptance, half on completion.", "Accepted by"};
-        const QString pages = QRegularExpression("Pages:\\s+(\\d+)").match(run("pdfinfo", {path})).captured(1);
+        const QString pages = QRegularExpression("Pages:\\s+(\\d+)").match(TestSupport::output("pdfinfo", {path})).captured(1);
         expected << "Page 1 of " + pages << "Page " + pages + " of " + pages;
         for (const PostedRecord &record : window.jobs()->postedRecords())
             expected << record.item << record.quantity << record.unitPrice;
         for (const QString &line : std::as_const(expected))
             QVERIFY2(text.contains(line), qPrintable(line + "\n---\n" + text));
         // Eight materials of $12.00 taxed at 7.25 % is $6.96; labour $250 and 7 x $12.
-        QVERIFY(run("pdfinfo", {path}).contains("612 x 792 pts (letter)"));
+        QVERIFY(TestSupport::output("pdfinfo", {path}).contains("612 x 792 pts (letter)"));
         // The logo as a picture, drawn 160 wide at 96 to the inch: its 400 pixels at 240 to the inch.
-        const QStringList images = run("pdfimages", {"-list", path}).split('\n').filter(" image ");
+        const QStringList images = TestSupport::output("pdfimages", {"-list", path}).split('\n').filter(" image ");
         QCOMPARE(images.size(), 1);
         QVERIFY2(images.value(0).simplified().contains(" image 400 200 rgb ") &&
                      images.value(0).simplified().contains(" 240 240 "), qPrintable(images.value(0)));
         QVERIFY(!text.contains("E-mail")); // an empty detail leaves no label
         // The material list on a page of its own, last.
-        const QString last = run("pdftotext", {"-f", pages, "-l", pages, "-layout", path, "-"}).simplified();
+        const QString last = TestSupport::output("pdftotext", {"-f", pages, "-l", pages, "-layout", path, "-"}).simplified();
         QVERIFY2(last.contains("Material list Item Material Quantity Unit Factor Footings Ready-mix concrete 12.75 cu yd"),
                  qPrintable(last));
         // Again: a new file beside the first, never over it.
@@ -181,20 +175,20 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("long.pdf");
         QCOMPARE(EstimateDocument::writePdf(estimate, path, locale), "");
-        const QString info = run("pdfinfo", {path});
+        const QString info = TestSupport::output("pdfinfo", {path});
         QVERIFY2(info.contains(size), qPrintable(info));
         const int pages = QRegularExpression("Pages:\\s+(\\d+)").match(info).captured(1).toInt();
         QVERIFY2(pages >= 4, qPrintable(info));
         for (int page = 1; page <= pages; ++page) {
-            const QString text = run("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), path, "-"});
+            const QString text = TestSupport::output("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), path, "-"});
             QVERIFY2(text.contains(QString("Page %1 of %2").arg(page).arg(pages)), qPrintable(text));
             const auto [bottom, footer] = bodyBottomAndFooterTop(
-                run("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), "-bbox", path, "-"}));
+                TestSupport::output("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), "-bbox", path, "-"}));
             QVERIFY2(bottom > 0 && bottom < footer, qPrintable(QString("%1 %2").arg(bottom).arg(footer)));
             if (text.contains("Item 7"))
                 QVERIFY2(text.contains("Unit price"), qPrintable(text));
         }
-        QVERIFY(run("pdftotext", {path, "-"}).contains("Item 79"));
+        QVERIFY(TestSupport::output("pdftotext", {path, "-"}).contains("Item 79"));
     }
 
     // Sums past the range of money give no estimate rather than a wrong one.
@@ -229,7 +223,7 @@ private slots:
         // Compared without blanks, direction marks and presentation forms, which text extraction adds.
         static const QRegularExpression extras(u"[\\s\u200e\u200f\u202a-\u202e]"_qs);
         const QString text =
-            run("pdftotext", {dir.filePath("e.pdf"), "-"}).normalized(QString::NormalizationForm_KC).remove(extras);
+            TestSupport::output("pdftotext", {dir.filePath("e.pdf"), "-"}).normalized(QString::NormalizationForm_KC).remove(extras);
         QVERIFY2(text.contains(QString(name).remove(extras)), qPrintable(text));
         QVERIFY2(text.contains(u"Notesfor山田and"), qPrintable(text));
     }
@@ -277,7 +271,7 @@ private slots:
         QCOMPARE(QFile::exists(desktop.pdfPath), how == "print");
         QCOMPARE(previewed, how == "preview" ? "frmEstimatePreview QPrintPreviewDialog" : "");
         if (how == "print")
-            QVERIFY(run("pdftotext", {desktop.pdfPath, "-"}).contains("Miller garage"));
+            QVERIFY(TestSupport::output("pdftotext", {desktop.pdfPath, "-"}).contains("Miller garage"));
     }
 };
 

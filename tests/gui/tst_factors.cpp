@@ -8,14 +8,10 @@
 
 #include <QtWidgets>
 
+using TestSupport::child;
+
 namespace {
 
-template <typename T = QLineEdit> T *find(const QWidget &dialog, const QString &name)
-{
-    if (T *widget = dialog.findChild<T *>(name))
-        return widget;
-    qFatal("no %s", qPrintable(name));
-}
 
 void click(const QWidget &dialog, QDialogButtonBox::StandardButton which)
 {
@@ -25,8 +21,7 @@ void click(const QWidget &dialog, QDialogButtonBox::StandardButton which)
 // Runs the stored factors through the dialog, doing `act` on it once it opens.
 bool editStored(std::function<void(QWidget &)> act)
 {
-    auto watch = TestSupport::onNextModalWidget([act](QWidget *dialog) { act(*dialog); });
-    return FactorsDialog::editStored(nullptr);
+    return TestSupport::withDialog(act, [] { return FactorsDialog::editStored(nullptr); });
 }
 
 } // namespace
@@ -53,7 +48,7 @@ private slots:
     {
         QFETCH(QString, key); QFETCH(QString, text);
         QCOMPARE(SettingsStore::get("Factors", key), text);
-        QCOMPARE(find(FactorsDialog(MaterialFactors::load(), nullptr), key)->text(), text);
+        QCOMPARE(child<QLineEdit>(FactorsDialog(MaterialFactors::load(), nullptr), key)->text(), text);
     }
 
     // A stored value that is no plain number or out of range reads as its default.
@@ -73,7 +68,7 @@ private slots:
     {
         QFETCH(QString, key); QFETCH(QString, stored); QFETCH(QString, read);
         SettingsStore::save("Factors", key, stored);
-        QCOMPARE(find(FactorsDialog(MaterialFactors::load(), nullptr), key)->text(), read);
+        QCOMPARE(child<QLineEdit>(FactorsDialog(MaterialFactors::load(), nullptr), key)->text(), read);
     }
 
     // OK takes each range's ends and refuses past them or no number, naming the field, and stays on it.
@@ -99,11 +94,11 @@ private slots:
         TestSupport::MessageAnswers ok({QMessageBox::Ok});
         bool stayedOpen = false, focused = false;
         const bool saved = editStored([&](QWidget &dialog) {
-            find(dialog, "txtBlockWaste")->setText("12.5");
-            find(dialog, key)->setText(text);
+            child<QLineEdit>(dialog, "txtBlockWaste")->setText("12.5");
+            child<QLineEdit>(dialog, key)->setText(text);
             click(dialog, QDialogButtonBox::Ok);
             stayedOpen = dialog.isVisible();
-            focused = dialog.focusWidget() == find(dialog, key);
+            focused = dialog.focusWidget() == child<QLineEdit>(dialog, key);
             if (stayedOpen)
                 click(dialog, QDialogButtonBox::Cancel);
         });
@@ -127,15 +122,15 @@ private slots:
         QCOMPARE(MaterialFactors::load(), changed);
         QString shown;
         QVERIFY(!editStored([&](QWidget &dialog) {
-            find(dialog, "txtBag80Yield")->setText("0.5");
-            find<QPushButton>(dialog, "cmdRestoreDefaults")->click();
-            shown = dialog.objectName() + " / " + dialog.windowTitle() + " / " + find(dialog, "txtConcreteWaste")->text() + " " + find(dialog, "txtBag80Yield")->text();
+            child<QLineEdit>(dialog, "txtBag80Yield")->setText("0.5");
+            child<QPushButton>(dialog, "cmdRestoreDefaults")->click();
+            shown = dialog.objectName() + " / " + dialog.windowTitle() + " / " + child<QLineEdit>(dialog, "txtConcreteWaste")->text() + " " + child<QLineEdit>(dialog, "txtBag80Yield")->text();
             click(dialog, QDialogButtonBox::Cancel);
         }));
         QCOMPARE(shown, "frmFactors / Material Factors / 5 0.6");
         QCOMPARE(MaterialFactors::load(), changed);
         QVERIFY(editStored([](QWidget &dialog) {
-            find<QPushButton>(dialog, "cmdRestoreDefaults")->click();
+            child<QPushButton>(dialog, "cmdRestoreDefaults")->click();
             click(dialog, QDialogButtonBox::Ok);
         }));
         QCOMPARE(MaterialFactors::load(), MaterialFactors::defaults());

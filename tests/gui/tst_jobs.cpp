@@ -17,7 +17,9 @@
 
 #include <QtWidgets>
 
+using TestSupport::child;
 using TestSupport::MessageAnswers;
+using TestSupport::writeFile;
 using Answer = QMessageBox::StandardButton;
 
 namespace {
@@ -25,44 +27,30 @@ namespace {
 constexpr char kChildJob[] = "MORTARIX_JOBS_CHILD_OPENS";
 const QString kCaption = "Mortarix (Masonry)";
 
-template <typename T = QWidget> T *find(const QWidget &window, const QString &name)
-{
-    T *widget = window.findChild<T *>(name);
-    if (!widget)
-        qFatal("no %s", qPrintable(name));
-    return widget;
-}
 
 // What a field shows: a line's text, a list's text.
 QString shown(const QWidget &window, const QString &name)
 {
     if (auto *list = window.findChild<QComboBox *>(name))
         return list->currentText();
-    return find<QLineEdit>(window, name)->text();
+    return child<QLineEdit>(window, name)->text();
 }
 
 // The footing page worked out as a user would and sent with labour; every answer is OK.
 void priceFooting(MainWindow &window, const QString &length)
 {
     MessageAnswers ok({Answer::Ok, Answer::Ok});
-    find<QComboBox>(window, "MyFNGcbo_Wdth")->setCurrentText("16\"");
-    find<QComboBox>(window, "MyFNGcbo_Hght")->setCurrentText("8\"");
-    find<QLineEdit>(window, "MyFNGtbx_lngth")->setText(length);
-    find<QPushButton>(window, "MyFNGcmd_TLCY")->click();
-    find<QLineEdit>(window, "MyFNGcbx_CPCY")->setText("85");
-    find<QPushButton>(window, "MyFNGcmd_TC")->click();
-    find<QLineEdit>(window, "myADDSigntbx(6)")->setText("250");
-    find<QPushButton>(window, "Myfngcmd_send")->click();
+    child<QComboBox>(window, "MyFNGcbo_Wdth")->setCurrentText("16\"");
+    child<QComboBox>(window, "MyFNGcbo_Hght")->setCurrentText("8\"");
+    child<QLineEdit>(window, "MyFNGtbx_lngth")->setText(length);
+    child<QPushButton>(window, "MyFNGcmd_TLCY")->click();
+    child<QLineEdit>(window, "MyFNGcbx_CPCY")->setText("85");
+    child<QPushButton>(window, "MyFNGcmd_TC")->click();
+    child<QLineEdit>(window, "myADDSigntbx(6)")->setText("250");
+    child<QPushButton>(window, "Myfngcmd_send")->click();
     QCOMPARE(ok.seen.size(), 1);
 }
 
-QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
-{
-    QFile file(dir.filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(file.fileName()));
-    return file.fileName();
-}
 
 QString pageJob(const QString &field, const QString &text)
 {
@@ -108,17 +96,17 @@ private slots:
         for (CalculatorPage *page : a.calculators())
             page->postToTotals();
         QCOMPARE(sent.seen.size(), 8);
-        find<QRadioButton>(a, "rbropt_visible(2)")->click();
-        find<QRadioButton>(a, "BLCKopt(1)")->click();
+        child<QRadioButton>(a, "rbropt_visible(2)")->click();
+        child<QRadioButton>(a, "BLCKopt(1)")->click();
         priceFooting(a, "100");
         QTest::mouseClick(a.pageButton(MainWindow::kTotalsPage), Qt::LeftButton); // the totals as an open shows them
         a.editor()->textBox()->setHtml("<b>Pour</b> on Tuesday");
         auto details = TestSupport::onNextModalWidget([](QWidget *dialog) {
-            find<QLineEdit>(*dialog, "txtJobName")->setText("Miller garage");
-            find<QLineEdit>(*dialog, "txtCustomer")->setText("Ann Miller");
-            find<QDateEdit>(*dialog, "txtEstimateDate")->setDate(QDate(2026, 12, 7));
-            find<QPlainTextEdit>(*dialog, "txtRemarks")->setPlainText("Call first.\nGate code 12");
-            find<QDialogButtonBox>(*dialog, "")->button(QDialogButtonBox::Ok)->click();
+            child<QLineEdit>(*dialog, "txtJobName")->setText("Miller garage");
+            child<QLineEdit>(*dialog, "txtCustomer")->setText("Ann Miller");
+            child<QDateEdit>(*dialog, "txtEstimateDate")->setDate(QDate(2026, 12, 7));
+            child<QPlainTextEdit>(*dialog, "txtRemarks")->setPlainText("Call first.\nGate code 12");
+            child<QDialogButtonBox>(*dialog, "")->button(QDialogButtonBox::Ok)->click();
         });
         a.menuAction("mnuJobDetails")->trigger();
         QCOMPARE(a.windowTitle(), kCaption + " - Miller garage[*]");
@@ -136,7 +124,7 @@ private slots:
 
         MainWindow b; b.show();
         b.priceList()->entryField(0)->setText("77");
-        find<QRadioButton>(b, "Option1(3)")->setChecked(true);
+        child<QRadioButton>(b, "Option1(3)")->setChecked(true);
         desktop.openAnswers.enqueue(path);
         b.menuAction("mnuOpenJob")->trigger();
         const Job opened = b.jobs()->capture();
@@ -148,12 +136,12 @@ private slots:
         QCOMPARE(b.editor()->textBox()->toPlainText(), "Pour on Tuesday");
         QVERIFY(b.editor()->textBox()->document()->firstBlock().begin().fragment().charFormat().fontWeight() >=
                 QFont::Bold);
-        QVERIFY(!find(b, "RBRFrame(2)")->isHidden() && find(b, "RBRFrame(0)")->isHidden());
+        QVERIFY(!child(b, "RBRFrame(2)")->isHidden() && child(b, "RBRFrame(0)")->isHidden());
         const TotalsGrid *grid = b.totalsGrid();
         QCOMPARE(grid->cell(1, TotalsGrid::kTotalColumn), "$529.65");
         QCOMPARE(grid->cell(TotalsGrid::kGrandTotalRow, TotalsGrid::kMaterialColumn), "$697.65"); // and 7 rows of 12 + 12
         QCOMPARE(b.priceList()->entryField(0)->text(), "77");
-        QVERIFY(find<QRadioButton>(b, "Option1(3)")->isChecked());
+        QVERIFY(child<QRadioButton>(b, "Option1(3)")->isChecked());
         QCOMPARE(b.windowTitle(), kCaption + " - Miller garage[*]");
         QVERIFY(!b.isWindowModified());
         QCOMPARE(RecentJobs::load(), QStringList{path});
@@ -244,7 +232,7 @@ private slots:
         QVERIFY(window->jobs()->saveTo(other));
         priceFooting(*window, "100");
         QVERIFY(window->jobs()->saveTo(garage));
-        find<QLineEdit>(*window, "MyFNGtbx_lngth")->setText("200");
+        child<QLineEdit>(*window, "MyFNGtbx_lngth")->setText("200");
         window->jobs()->writeRecoveryCopy();
         window->jobs()->waitForRecoveryWrites();
         QVERIFY(QFile::exists(Recovery::copyPath()));
@@ -270,8 +258,7 @@ private slots:
             QCOMPARE(second.section(" / ", 3), command == "mnuExit" && answer != Answer::Cancel
                                                    ? "Do you really want to exit the application?" : "");
         const bool done = !saveFails && answer != Answer::Cancel;
-        QFile file(garage);
-        const bool saved = file.open(QIODevice::ReadOnly) && file.readAll().contains("\"MyFNGtbx_lngth\": \"200\"");
+        const bool saved = TestSupport::readFile(garage).contains("\"MyFNGtbx_lngth\": \"200\"");
         QCOMPARE(saved, answer == Answer::Yes && !saveFails);
         if (command == "mnuExit") {
             QTRY_COMPARE(alive.isNull(), done);
@@ -308,7 +295,7 @@ private slots:
             QVERIFY(crashed.jobs()->saveTo(path));
             QElapsedTimer typed;
             typed.start();
-            find<QLineEdit>(crashed, "MyFNGtbx_lngth")->setText("100");
+            child<QLineEdit>(crashed, "MyFNGtbx_lngth")->setText("100");
             QVERIFY(crashed.jobs()->isModified());
             QTest::qWait(JobSession::kRecoveryDelayMs / 2);
             QVERIFY(!QFile::exists(Recovery::copyPath()) || typed.elapsed() >= JobSession::kRecoveryDelayMs);
@@ -376,7 +363,7 @@ private slots:
         MainWindow window; window.show();
         priceFooting(window, "100");
         QVERIFY(window.jobs()->saveTo(path));
-        find<QLineEdit>(window, "MyFNGtbx_lngth")->setText("75");
+        child<QLineEdit>(window, "MyFNGtbx_lngth")->setText("75");
         SingleInstance running;
         QVERIFY(running.acquire());
         HandOver handOver;

@@ -85,19 +85,14 @@ private slots:
         QCOMPARE(shown, (QStringList{"Grout, every core filled", "8.066 m³", "0"}));
         QCOMPARE(copied.value(0), "Item\tMaterial\tQuantity\tUnit\tFactor\tMetric");
         QCOMPARE(copied.value(4), "Block\tGrout, every core filled\t10.55\tcu yd\t0.93 cu yd per 100 block\t8.066 m³");
-        QFile csv(dir.filePath("order.csv"));
-        QVERIFY(csv.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(csv.readAll()).split("\r\n").value(4),
+        QCOMPARE(QString::fromUtf8(TestSupport::readFile(dir.filePath("order.csv"))).split("\r\n").value(4),
                  "Block,\"Grout, every core filled\",10.55,cu yd,0.93 cu yd per 100 block,8.066 m³");
         QVERIFY(failed.waitFor(0).contains("The order list cannot be saved to \"" + dir.filePath("gone/order.csv")));
-        QProcess text;
-        text.start("pdftotext", {"-layout", desktop.pdfPath, "-"});
-        QVERIFY(text.waitForFinished(30000));
-        // Normalized: the printed text has ligatures ("fi").
-        const QString printed =
-            QString::fromUtf8(text.readAllStandardOutput()).normalized(QString::NormalizationForm_KC).simplified();
-        QVERIFY(printed.contains(
-            "Block Grout, every core filled 10.55 cu yd 0.93 cu yd per 100 block 8.066 m3")); // and ³ as 3
+        // Normalized: the printed text has ligatures ("fi"), and ³ becomes 3.
+        QVERIFY(TestSupport::output("pdftotext", {"-layout", desktop.pdfPath, "-"})
+                    .normalized(QString::NormalizationForm_KC)
+                    .simplified()
+                    .contains("Block Grout, every core filled 10.55 cu yd 0.93 cu yd per 100 block 8.066 m3"));
         // The choice belongs to the job.
         QVERIFY(main.jobs()->coresFilled() && main.jobs()->isModified());
     }

@@ -34,9 +34,7 @@ QStringList filesIn(const QString &folder) { return QDir(folder).entryList(QDir:
 
 QString pdfToText(const QString &path, const char *how)
 {
-    QProcess process;
-    process.start("pdftotext", {how, path, "-"});
-    return process.waitForFinished(30000) ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
+    return TestSupport::output("pdftotext", {how, path, "-"});
 }
 
 // A printed word's box, in points from the page's top-left corner.

@@ -1,5 +1,8 @@
 #include "support/TestSupport.h"
 
+#include <QFile>
+#include <QProcess>
+
 #include <QAbstractButton>
 #include <QMetaEnum>
 
@@ -49,6 +52,27 @@ MessageAnswers::MessageAnswers(QList<QMessageBox::StandardButton> answers) : m_a
             box->reject();
     });
     m_timer.start();
+}
+
+QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(file.fileName()));
+    return file.fileName();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString output(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(30000) ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
 }
 
 QString MessageAnswers::waitFor(qsizetype n, int timeoutMs)

@@ -27,6 +27,29 @@ using ModalWatch = std::shared_ptr<QObject>;
 // as the returned watch is kept alive.
 [[nodiscard]] ModalWatch onNextModalWidget(std::function<void(QWidget *)> action, int timeoutMs = 5000);
 
+// The child of `parent` named `name`; a test ends at once when there is none.
+template <typename T = QWidget> T *child(const QObject &parent, const QString &name)
+{
+    T *found = parent.findChild<T *>(name);
+    if (!found)
+        qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+    return found;
+}
+
+// Runs `open` (which shows a modal dialog and returns when it closes), doing `act` on the dialog
+// once it is up; returns what `open` returned.
+template <typename Open> auto withDialog(std::function<void(QWidget &)> act, Open open)
+{
+    auto watch = onNextModalWidget([act](QWidget *dialog) { act(*dialog); });
+    return open();
+}
+
+// Files and programs: a file written whole (the test ends when it cannot be), a file's bytes
+// (empty when unreadable), and what a program printed (empty when it did not finish in 30 s).
+QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes);
+QByteArray readFile(const QString &path);
+QString output(const QString &program, const QStringList &arguments);
+
 // What one of a run of message boxes showed.
 struct ShownMessage
 {
