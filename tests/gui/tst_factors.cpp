@@ -33,24 +33,6 @@ class TestFactors : public QObject
 private slots:
     void init() { QVERIFY(MaterialFactors::defaults().save()); }
 
-    // Every factor starts at its default, is stored as its shortest plain text and shown so.
-    void defaults_data()
-    {
-        QTest::addColumn<QString>("key"); QTest::addColumn<QString>("text");
-        for (const auto &[key, text] : {std::pair{"txtConcreteWaste", "5"}, {"txtBlockWaste", "5"}, {"txtBrickWaste", "5"}, {"txtRebarWaste", "10"},
-                                        {"txtWireWaste", "0"}, {"txtReadyMixIncrement", "0.25"}, {"txtPremixThreshold", "1"}, {"txtBag40Yield", "0.3"},
-                                        {"txtBag60Yield", "0.45"}, {"txtBag80Yield", "0.6"}, {"txtRebarStockLength", "20"}, {"txtLapDiameters", "40"},
-                                        {"txtMortarPer100Block", "8"}, {"txtCementPer1000Brick", "7"}, {"txtSandPer1000Brick", "0.78"}, {"txtGroutPer100Block", "0.93"}})
-            QTest::newRow(key) << QString(key) << QString(text);
-        QCOMPARE(MaterialFactors::fields().size(), 16);
-    }
-    void defaults()
-    {
-        QFETCH(QString, key); QFETCH(QString, text);
-        QCOMPARE(SettingsStore::get("Factors", key), text);
-        QCOMPARE(child<QLineEdit>(FactorsDialog(MaterialFactors::load(), nullptr), key)->text(), text);
-    }
-
     // A stored value that is no plain number or out of range reads as its default.
     void stored_data()
     {

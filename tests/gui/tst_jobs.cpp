@@ -2,7 +2,7 @@
 // untouched, values applied as typed, the unsaved-changes question before every command that
 // replaces the job, the recovery copy, and jobs opened from the command line or a later start.
 #include "support/FakeDesktop.h"
-#include "support/TestSupport.h"
+#include "support/CalculatorTestKit.h"
 
 #include "calculators/CalculatorPage.h"
 #include "core/JobPlaces.h"
@@ -84,18 +84,8 @@ private slots:
         FakeDesktop desktop;
         QTemporaryDir dir;
         MainWindow a; a.show();
-        for (CalculatorPage *page : a.calculators()) {
-            for (QLineEdit *line : page->findChildren<QLineEdit *>()) {
-                if (!qobject_cast<QComboBox *>(line->parentWidget()))
-                    line->setText("12");
-            }
-            for (QComboBox *list : page->findChildren<QComboBox *>())
-                list->setCurrentIndex(list->count() - 1);
-        }
-        MessageAnswers sent(QList<Answer>(8, Answer::Ok));
-        for (CalculatorPage *page : a.calculators())
-            page->postToTotals();
-        QCOMPARE(sent.seen.size(), 8);
+        CalculatorTestKit::fillEveryPage(a);
+        CalculatorTestKit::sendEveryPage(a);
         child<QRadioButton>(a, "rbropt_visible(2)")->click();
         child<QRadioButton>(a, "BLCKopt(1)")->click();
         priceFooting(a, "100");

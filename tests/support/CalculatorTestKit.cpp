@@ -1,5 +1,6 @@
 #include "support/CalculatorTestKit.h"
 
+#include "calculators/CalculatorPage.h"
 #include "core/SettingsStore.h"
 #include "totals/PriceListPage.h"
 #include "totals/TotalsGrid.h"
@@ -108,6 +109,26 @@ void expectMessage(const QList<TestSupport::ShownMessage> &seen, const QString &
 }
 
 } // namespace
+
+void fillEveryPage(MainWindow &window)
+{
+    for (CalculatorPage *page : window.calculators()) {
+        for (QLineEdit *line : page->findChildren<QLineEdit *>()) {
+            if (!qobject_cast<QComboBox *>(line->parentWidget()))
+                line->setText(QStringLiteral("12"));
+        }
+        for (QComboBox *list : page->findChildren<QComboBox *>())
+            list->setCurrentIndex(list->count() - 1);
+    }
+}
+
+void sendEveryPage(MainWindow &window)
+{
+    TestSupport::MessageAnswers sent(QList<QMessageBox::StandardButton>(8, QMessageBox::Ok));
+    for (CalculatorPage *page : window.calculators())
+        page->postToTotals();
+    QCOMPARE(sent.seen.size(), 8);
+}
 
 QStringList describe(const StepOutcome &outcome)
 {

@@ -13,6 +13,11 @@ namespace CalculatorTestKit {
 // The message ("missing", "maximum" or empty), then each write as name=text.
 QStringList describe(const StepOutcome &outcome);
 
+// Every calculator page holding an entry everywhere: each field "12" (results too), each list its
+// last entry; then every page's Send, each answered with OK.
+void fillEveryPage(MainWindow &window);
+void sendEveryPage(MainWindow &window);
+
 // A shown main window with fresh settings, opened at one page and driven by a script: actions
 // separated by ';', each "verb name rest", optionally ending in " => message" for the message it
 // shows (answered with OK); an action without one must show none. See PageDriver::act.
