@@ -12,21 +12,11 @@ Amount amount(const char *text)
     return Numbers::readCurrency(QString::fromLatin1(text));
 }
 
+// The defaults, with yields of their own so a change of default leaves these figures alone.
 MaterialFactors factors()
 {
-    MaterialFactors f;
-    f.concreteWaste = f.blockWaste = f.brickWaste = amount("5");
-    f.rebarWaste = amount("10");
-    f.wireWaste = amount("0");
-    f.readyMixIncrement = amount("0.25");
-    f.premixThreshold = amount("1");
-    f.bag40Yield = amount("0.30");
-    f.bag60Yield = amount("0.45");
-    f.bag80Yield = amount("0.60");
-    f.rebarStockLength = amount("20");
-    f.lapDiameters = amount("40");
+    MaterialFactors f = MaterialFactors::defaults();
     f.mortarBagsPer100Block = amount("3.5");
-    f.cementBagsPer1000Brick = amount("7");
     f.sandPer1000Brick = amount("0.75");
     f.groutPer100Block = amount("0.85");
     return f;
