@@ -95,7 +95,7 @@ private slots:
     {
         Job job;
         job.posted = {
-            {8, "Brick", "", "1000 bricks", "", "", "", "", {}},
+            {8, "Brick", "", "1089 bricks", "", "", "", "", {}},
             {1, "Footings", "", "3.29 cu yd", "", "", "", "", {}},
             {3, "Rebar", "", "458.78 lin ft", "", "", "", "", {{"Option3(0)", "1/2\""}}},
             {4, "Flatwork", "", "0.5 cu yd", "", "", "", "", {}},
@@ -115,15 +115,20 @@ private slots:
                  "Block\tBlock, 8 x 8 x 16\t1134\tblocks\t+5 % waste\t\n"
                  "Block\tMortar, 80 lb mason mix\t40\tbags\t3.5 bags per 100 block\t\n"
                  "Block\tGrout, every core filled\t9.64\tcu yd\t0.85 cu yd per 100 block\t7.370 m³\n"
-                 "Brick\tBrick\t1050\tbricks\t+5 % waste\t\n"
-                 "Brick\tMasonry cement, 70 lb\t8\tbags\t7 bags per 1,000 brick\t\n"
-                 "Brick\tMortar sand\t0.79\tcu yd\t0.75 cu yd per 1,000 brick\t0.604 m³\n").split('\n'));
+                 "Brick\tBrick\t1144\tbricks\t+5 % waste\t\n"
+                 "Brick\tMasonry cement, 70 lb\t9\tbags\t7 bags per 1,000 brick\t\n"
+                 "Brick\tMortar sand\t0.86\tcu yd\t0.75 cu yd per 1,000 brick\t0.658 m³\n").split('\n'));
         // Cores left empty: no grout; no metric column.
         const QString plain = tabSeparated(of(job, factors(), false), false);
         QVERIFY(!plain.contains("Grout") && !plain.contains("m³") && plain.startsWith("Item\tMaterial\tQuantity\tUnit\tFactor\n"));
     }
     void csvQuoting()
     {
+        Job wire;
+        wire.posted = {{5, "Welded Wire", "", "2 rolls", "", "", "", "", {}}};
+        const QString html = htmlTable(of(wire, factors(), false), false);
+        QVERIFY(html.contains("<thead><tr style=\"background-color:#e8e8e8\"><th align=\"left\">Item</th>"));
+        QVERIFY(html.count("<thead>") == 1 && html.contains("<td align=\"right\">2</td><td align=\"left\">rolls"));
         Job job;
         job.posted = {{5, "Wire, \"heavy\"", "", "2 rolls", "", "", "", "", {}},
                       {3, "Rebar", "", "100 lin ft", "", "", "", "", {{"Option3(3)", "1\""}}}};
