@@ -30,7 +30,7 @@ TotalsPage::TotalsPage(QWidget *frame, QMenu *gridMenu) : QWidget(frame)
     print->setObjectName(QStringLiteral("MYTotalscmd_Print"));
     connect(print, &QPushButton::clicked, this, &TotalsPage::printGrid);
     commands->addWidget(print);
-    commands->addSpacing(16);
+    commands->addSpacing(8);
 
     auto *exportButton = new QPushButton(QStringLiteral("Export Grid . . "), this);
     exportButton->setObjectName(QStringLiteral("MyGRIDcmd_xprt"));
@@ -38,8 +38,9 @@ TotalsPage::TotalsPage(QWidget *frame, QMenu *gridMenu) : QWidget(frame)
     commands->addWidget(exportButton);
     auto *hint = new QLabel(QStringLiteral("Export This Grid To Excel"), this);
     hint->setBuddy(exportButton);
+    hint->setMinimumWidth(hint->sizeHint().width()); // the row is tight; the buttons give way, not the words
     commands->addWidget(hint);
-    commands->addSpacing(16);
+    commands->addSpacing(8);
     // The main window runs it: the estimate reads the whole job, not only the grid.
     auto *estimateButton = new QPushButton(QStringLiteral("Estimate . . ."), this);
     estimateButton->setObjectName(QStringLiteral("MyGRIDcmd_Estimate"));

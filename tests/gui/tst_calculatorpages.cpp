@@ -236,6 +236,44 @@ private slots:
             // A click while it holds its start value selects that, so typing replaces it.
             "put myADDSigntbx(6) $0.00; click myADDSigntbx(6); type myADDSigntbx(6) 400; is myADDSigntbx(6) 400;"
             "put myADDSigntbx(6) 25; click myADDSigntbx(6); type myADDSigntbx(6) 400; is myADDSigntbx(6) 25400");
+        QTest::newRow("tab order") << 0 << QString("tabs; open 1; tabs; open 2; tabs; open 3; tabs; open 4; tabs;"
+                                                   "open 5; tabs; open 6; tabs; open 7; tabs");
+        // The user guide's garage from the keyboard alone, from the start page: the totals the guide shows.
+        QTest::newRow("garage by keyboard") << -1 << QString(
+            "command mnuPrceList; write 85; press Tab; write 1.60; press Tab; write 1.25; press Tab; write 120;"
+            "press Tab; write 45; press Tab; write 32; press Tab; write .45; press Tab; write .70; press Tab;"
+            "write .95; press Tab; write 1.60; press Tab; write 2.45; press Escape;"
+            "press Ctrl+1; pick 16\"; tab MyFNGcbo_Hght; pick 8\"; tab MyFNGtbx_lngth; write 100; press Return;"
+            "tab MyFNGcbx_CPCY; write 85; press Return; tab myADDSigntbx(6); write 450; press Return => sent;"
+            "press Ctrl+2; pick 12\"; tab MyPRScbo_lngth; pick 12\"; tab MyPRScbo_Depth; pick 48\";"
+            "tab MyPRStbx_Qnty; pick 4; press Return; tab MyPRStbx_CPY_TWO; write 85; press Return;"
+            "tab myADDSigntbx(4); write 200; press Return => sent;"
+            // Rebar: horizontal, vertical (a typed length), mats, then the total priced by size.
+            "press Ctrl+3; tab MyRbrtbx_TLF; write 100; tab MYRBRcbo_Qnty; pick 2; press Return;"
+            "backtab rbropt_visible(0); press Right; tab MyRbrVcbx_OCD; pick 2'; tab MyRbrVcbx_HOW; pick 4';"
+            "tab MyRbrVcbx_LOW; write 100; press Return; backtab rbropt_visible(1); press Right;"
+            "tab MyRbrRMcbx_LOM; pick 24\"; tab MyRbrRMcbx_WOM; pick 24\"; tab MyRbrRMcbx_DOC; pick 6\";"
+            "tab MyRbrRMcbx_QOM; pick 4; press Return; tab Option3(0); press Space; tab MyRbrVcmd_TtLLF;"
+            "press Return; tab MyRbrVtbx_CPLF; press Return; tab myADDSigntbx(1); write 250; press Return => sent;"
+            "press Ctrl+4; pick 4\"; tab MyFWtbx_Lngth; write 30; tab MyFWtbx_Wdth; write 20; press Return;"
+            "tab MyFWtbx_CPCY; write 85; press Return; tab myADDSigntbx(2); write 900; press Return => sent;"
+            // Welded wire: the roll size brings its price; Send pressed with Space.
+            "press Ctrl+5; pick 150 '; tab MyFWWWtbx_Length; write 30; tab MyFWWWtbx_Width; write 20;"
+            "press Return; tab MYWWtbx_CPRoll; press Return; tab myADDSigntbx(3); write 100; tab MyFWWWcmd_SITS;"
+            "press Space => sent;"
+            // Block: the size brings its price.
+            "press Ctrl+6; pick 4'; tab MyBLKtbx_length; write 100; press Return; tab BLCKopt(0); press Space;"
+            "tab MyBLKtbx_CPB; press Return; tab myADDSigntbx(5); write 1200; press Return => sent;"
+            "press Ctrl+7; pick 4'; tab MyCWcbx_WL; pick 30'; tab MyCWcbx_WT; pick 8\"; press Return;"
+            "tab MyCWtbx_CPCY; write 85; press Return; tab myADDSigntbx(7); write 600; press Return => sent;"
+            "press Ctrl+8; pick 4 x 2-3/4 x 8; tab MYBricktbx_LOW; write 20; tab MYBRICKcbo_HOW; pick 8';"
+            "press Return; tab MyBRICKtxt_CstOfBrck; write .45; press Return; tab myADDSigntbx(0); write 800;"
+            "press Return => sent; press Ctrl+9; status Totals; row 1 Footings|$450.00|$279.65|$729.65;"
+            "row 2 Piers|$200.00|$50.15|$250.15; row 3 Rebar|$250.00|$206.45|$456.45;"
+            "row 4 Flatwork|$900.00|$632.40|$1,532.40; row 5 Welded Wire|$100.00|$41.40|$141.40;"
+            "row 6 Block|$1200.00|$562.50|$1,762.50; row 7 Poured Walls|$600.00|$253.30|$853.30;"
+            "row 8 Brick|$800.00|$486.00|$1,286.00; cell 14/1 $4,500.00; cell 14/2 $2,511.85; cell 17/2 $7,011.85;"
+            "press Ctrl+0; status Text Editor");
         // The rebar kind is kept from the last run; block and bar sizes are not, so nothing is priced.
         QTest::newRow("stored choices") << 2 << QString(
             "quit; store Values rbropt_visible(0) False; store Values rbropt_visible(1) True;"

@@ -150,7 +150,8 @@ void PageDriver::start()
     m_window = std::make_unique<MainWindow>();
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QTest::mouseClick(m_window->pageButton(m_page), Qt::LeftButton);
+    if (m_page >= 0) // else the start page, for a script from the keyboard alone
+        QTest::mouseClick(m_window->pageButton(m_page), Qt::LeftButton);
 }
 
 QWidget *PageDriver::find(const QString &name) const
@@ -163,6 +164,55 @@ QWidget *PageDriver::find(const QString &name) const
     }
     qFatal("no field %s", qPrintable(name));
     return nullptr;
+}
+
+QWidget *PageDriver::focused() const
+{
+    // The offscreen platform has no window manager to give the window back its activation when a
+    // message box closes; shortcuts only reach an active window.
+    if (!QApplication::activeWindow()) {
+        m_window->activateWindow();
+        (void)QTest::qWaitForWindowActive(m_window.get());
+    }
+    return m_window->focusWidget() ? m_window->focusWidget() : m_window.get();
+}
+
+// Ctrl+N puts the focus on the page's first control; from there Tab follows the page top to bottom
+// and left to right (back up only into a column further right), reaching every input, step button,
+// the labour field, then Send; Shift+Tab leaves the labour field too.
+void PageDriver::checkTabOrder()
+{
+    QGroupBox *page = m_window->page(m_page);
+    QTest::keyClick(focused(), Qt::Key(Qt::Key_1 + m_page), Qt::ControlModifier);
+    QList<QWidget *> reached;
+    for (QWidget *w = focused(); page->isAncestorOf(w) && !reached.contains(w); w = focused()) {
+        reached << w;
+        QTest::keyClick(w, Qt::Key_Tab);
+    }
+    const auto labour =
+        std::ranges::find_if(reached, [](auto *w) { return w->objectName().startsWith("myADDSigntbx("); });
+    QVERIFY(labour != reached.cend() && labour != reached.cbegin() && labour + 1 != reached.cend());
+    auto *send = qobject_cast<QPushButton *>(labour[1]);
+    QVERIFY(send && send->text().startsWith("Send"));
+    labour[0]->setFocus();
+    QTest::keyClick(labour[0], Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(focused(), labour[-1]);
+    const auto place = [page](const QWidget *w) { return QRect(w->mapTo(page, QPoint()), w->size()); };
+    for (qsizetype i = 1; i < reached.size(); ++i)
+        QVERIFY2(place(reached.at(i)).top() >= place(reached.at(i - 1)).top() - 2 ||
+                     place(reached.at(i)).left() > place(reached.at(i - 1)).left(),
+                 qPrintable(reached.at(i - 1)->objectName() + " before " + reached.at(i)->objectName()));
+    for (QWidget *w : page->findChildren<QWidget *>()) {
+        auto *line = qobject_cast<QLineEdit *>(w);
+        const bool input = (line && !line->isReadOnly() && !qobject_cast<QComboBox *>(w->parentWidget())) ||
+                           qobject_cast<QComboBox *>(w) || qobject_cast<QPushButton *>(w);
+        QVERIFY2(!w->isVisible() || !input || reached.contains(w), qPrintable(w->objectName()));
+        // A group of option buttons is reached through one of them.
+        QVERIFY2(!w->isVisible() || !qobject_cast<QRadioButton *>(w) || std::ranges::any_of(reached, [w](auto *r) {
+                     return qobject_cast<QRadioButton *>(r) && r->parentWidget() == w->parentWidget();
+                 }),
+                 qPrintable(w->objectName()));
+    }
 }
 
 void PageDriver::enter(QWidget *field, const QString &text)
@@ -207,7 +257,9 @@ void PageDriver::run(const QString &script)
 // click: a mouse click (right, middle); key: keys; price: a price-list entry; open: a page;
 // row, cell, only: the totals grid; status: the page's status panel; focus, shown, checked;
 // menu, act: the pop-up menus;
-// modal: the modal window in front and its frame's title; quit, store, start: the settings.
+// modal: the modal window in front and its frame's title; quit, store, start: the settings;
+// from the keyboard alone, to whatever has the focus: tab/backtab (until the name has it), press
+// (keys), write (text), pick (an entry of a list by arrow keys), tabs (the page's whole tab order).
 void PageDriver::act(const QString &verb, const QString &name, const QString &rest)
 {
     const TotalsGrid *grid = m_window ? m_window->totalsGrid() : nullptr;
@@ -293,6 +345,28 @@ void PageDriver::act(const QString &verb, const QString &name, const QString &re
         SettingsStore::save(name, rest.section(' ', 0, 0), rest.section(' ', 1));
     } else if (verb == "start") {
         start();
+    } else if (verb == "command") {
+        m_window->menuAction(name)->trigger();
+    } else if (verb == "tab" || verb == "backtab") {
+        const bool back = verb == "backtab";
+        for (int i = 0; i < 40 && focused()->objectName() != name; ++i)
+            QTest::keyClick(focused(), back ? Qt::Key_Backtab : Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+        QCOMPARE(focused()->objectName(), name);
+    } else if (verb == "press") {
+        const QKeySequence keys = QKeySequence::fromString(name);
+        for (int i = 0; i < keys.count(); ++i)
+            QTest::keyClick(focused(), keys[i].key(), keys[i].keyboardModifiers());
+    } else if (verb == "write") {
+        QTest::keyClicks(focused(), QString(name + ' ' + rest).trimmed());
+    } else if (verb == "pick") {
+        auto *list = qobject_cast<QComboBox *>(focused());
+        const int wanted = list ? list->findText(QString(name + ' ' + rest).trimmed()) : -1;
+        QVERIFY2(wanted >= 0, qPrintable(focused()->objectName()));
+        for (int i = 0; i < 60 && list->currentIndex() != wanted; ++i)
+            QTest::keyClick(list, list->currentIndex() < wanted ? Qt::Key_Down : Qt::Key_Up);
+        QCOMPARE(list->currentIndex(), wanted);
+    } else if (verb == "tabs") {
+        checkTabOrder();
     } else if (!verb.isEmpty()) {
         QFAIL("unknown action");
     }

@@ -33,6 +33,8 @@ private:
     void act(const QString &verb, const QString &name, const QString &rest);
     QWidget *find(const QString &name) const;
     void enter(QWidget *field, const QString &text);
+    QWidget *focused() const;
+    void checkTabOrder();
 
     std::unique_ptr<MainWindow> m_window;
     int m_page;
