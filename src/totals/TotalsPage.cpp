@@ -38,7 +38,7 @@ TotalsPage::TotalsPage(QWidget *frame, QMenu *gridMenu) : QWidget(frame)
     commands->addWidget(exportButton);
     auto *hint = new QLabel(QStringLiteral("Export This Grid To Excel"), this);
     hint->setBuddy(exportButton);
-    hint->setMinimumWidth(hint->sizeHint().width()); // the row is tight; the buttons give way, not the words
+    hint->setWordWrap(true); // the row is tight, and larger program fonts must not cut the words off
     commands->addWidget(hint);
     commands->addSpacing(8);
     // The main window runs it: the estimate reads the whole job, not only the grid.
