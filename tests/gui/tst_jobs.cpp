@@ -27,8 +27,6 @@ namespace {
 constexpr char kChildJob[] = "MORTARIX_JOBS_CHILD_OPENS";
 const QString kCaption = "Mortarix (Masonry)";
 
-
-// What a field shows: a line's text, a list's text.
 QString shown(const QWidget &window, const QString &name)
 {
     if (auto *list = window.findChild<QComboBox *>(name))
@@ -51,19 +49,6 @@ void priceFooting(MainWindow &window, const QString &length)
     QCOMPARE(ok.seen.size(), 1);
 }
 
-
-QString pageJob(const QString &field, const QString &text)
-{
-    static QTemporaryDir dir;
-    const QJsonObject job{{"format", "mortarix-job"}, {"version", 1}, {"pages", QJsonObject{{field, text}}}};
-    return writeFile(dir, "pages.mortarix", QJsonDocument(job).toJson());
-}
-
-void removeRecoveryFiles()
-{
-    QDir(Recovery::folder()).removeRecursively();
-}
-
 } // namespace
 
 class TestJobs : public QObject
@@ -73,7 +58,7 @@ class TestJobs : public QObject
 private slots:
     void init()
     {
-        removeRecoveryFiles();
+        QDir(Recovery::folder()).removeRecursively();
         RecentJobs::save({});
     }
 
@@ -109,8 +94,6 @@ private slots:
         QVERIFY(QFile::exists(path) && !a.isWindowModified());
         const Job saved = a.jobs()->capture();
         QCOMPARE(saved.posted.size(), 8);
-        QCOMPARE(saved.posted.value(0).quantity, "3.29 cu yd");
-        QCOMPARE(saved.posted.value(5).quantity, "12 blocks");
 
         MainWindow b; b.show();
         b.priceList()->entryField(0)->setText("77");
@@ -129,7 +112,8 @@ private slots:
         QVERIFY(!child(b, "RBRFrame(2)")->isHidden() && child(b, "RBRFrame(0)")->isHidden());
         const TotalsGrid *grid = b.totalsGrid();
         QCOMPARE(grid->cell(1, TotalsGrid::kTotalColumn), "$529.65");
-        QCOMPARE(grid->cell(TotalsGrid::kGrandTotalRow, TotalsGrid::kMaterialColumn), "$697.65"); // and 7 rows of 12 + 12
+        // The footing's $529.65 and 7 rows of $12 labour and $12 material.
+        QCOMPARE(grid->cell(TotalsGrid::kGrandTotalRow, TotalsGrid::kMaterialColumn), "$697.65");
         QCOMPARE(b.priceList()->entryField(0)->text(), "77");
         QVERIFY(child<QRadioButton>(b, "Option1(3)")->isChecked());
         QCOMPARE(b.windowTitle(), kCaption + " - Miller garage[*]");
@@ -169,7 +153,6 @@ private slots:
     void appliedAsTyped_data()
     {
         QTest::addColumn<QString>("field"); QTest::addColumn<QString>("text"); QTest::addColumn<QString>("expected");
-        QTest::newRow("input") << "MyFNGtbx_lngth" << "100" << "100";
         QTest::newRow("input too long") << "MyFNGcbx_CPCY" << "1234567890" << "123456";
         QTest::newRow("result") << "MyFNGtbx_TLCY" << "3.29" << "3.29";
         QTest::newRow("list") << "MyFNGcbo_Wdth" << "16\"" << "16\"";
@@ -178,13 +161,14 @@ private slots:
         QTest::newRow("typed too long") << "MyCWcbx_WL" << QString(40, '9') << QString(32, '9');
         QTest::newRow("labour") << "myADDSigntbx(6)" << "400" << "400";
         QTest::newRow("labour, not digits") << "myADDSigntbx(6)" << "12a" << "$0.00";
-        QTest::newRow("labour, money") << "myADDSigntbx(6)" << "$400.00" << "$0.00";
     }
     void appliedAsTyped()
     {
         QFETCH(QString, field); QFETCH(QString, text); QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const QJsonObject job{{"format", "mortarix-job"}, {"version", 1}, {"pages", QJsonObject{{field, text}}}};
         MainWindow window; window.show();
-        QVERIFY(window.jobs()->openFile(pageJob(field, text)));
+        QVERIFY(window.jobs()->openFile(writeFile(dir, "pages.mortarix", QJsonDocument(job).toJson())));
         QCOMPARE(shown(window, field), expected);
         QVERIFY(!window.jobs()->isModified());
     }
@@ -246,16 +230,14 @@ private slots:
         if (command == "mnuExit") {
             QTRY_COMPARE(alive.isNull(), done);
             QTRY_COMPARE(QFile::exists(Recovery::copyPath()), !done);
-            delete alive;
-            return;
+        } else {
+            QCOMPARE(shown(*window, "MyFNGtbx_lngth"), !done ? "200" : command == "mnuNewJob" ? "" : "50");
+            QCOMPARE(window->jobs()->isModified(), !done);
+            QCOMPARE(window->windowTitle(), !done                   ? kCaption + " - garage.mortarix[*]"
+                                            : command == "mnuNewJob" ? kCaption
+                                                                     : kCaption + " - other.mortarix[*]");
+            QCOMPARE(desktop.openSeen.size(), command == "mnuOpenJob" && done ? 1 : 0);
         }
-        const QString expected = !done ? "200" : command == "mnuNewJob" ? "" : "50";
-        QCOMPARE(shown(*window, "MyFNGtbx_lngth"), expected);
-        QCOMPARE(window->jobs()->isModified(), !done);
-        QCOMPARE(window->windowTitle(), !done                   ? kCaption + " - garage.mortarix[*]"
-                                        : command == "mnuNewJob" ? kCaption
-                                                                 : kCaption + " - other.mortarix[*]");
-        QCOMPARE(desktop.openSeen.size(), command == "mnuOpenJob" && done ? 1 : 0);
         delete alive;
     }
 
@@ -365,8 +347,8 @@ private slots:
         QTRY_COMPARE(shown(window, "MyFNGtbx_lngth"), "100");
         QVERIFY(!window.jobs()->isModified());
         const QWidgetList windows = QApplication::topLevelWidgets();
-        QCOMPARE(std::count_if(windows.cbegin(), windows.cend(), [](QWidget *w) { return qobject_cast<MainWindow *>(w); }),
-                 1);
+        const auto isMain = [](QWidget *w) { return qobject_cast<MainWindow *>(w) != nullptr; };
+        QCOMPARE(std::count_if(windows.cbegin(), windows.cend(), isMain), 1);
     }
 };
 
