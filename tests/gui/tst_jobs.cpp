@@ -313,20 +313,13 @@ private slots:
         QVERIFY(started);
         QCOMPARE(shown(*started, "MyFNGtbx_lngth"), "100");
         QCOMPARE(started->jobs()->fileName(), path);
-        delete started;
-    }
-    void handOver()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("garage.mortarix");
-        MainWindow window; window.show();
-        priceFooting(window, "100");
-        QVERIFY(window.jobs()->saveTo(path));
-        child<QLineEdit>(window, "MyFNGtbx_lngth")->setText("75");
+
+        // The copy just started is the running one a later start hands the job to.
+        child<QLineEdit>(*started, "MyFNGtbx_lngth")->setText("75");
         SingleInstance running;
         QVERIFY(running.acquire());
         HandOver handOver;
-        Startup::receiveJobs(&handOver, &window);
+        Startup::receiveJobs(&handOver, started);
         MessageAnswers asked({Answer::No});
         QProcess later;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -338,11 +331,12 @@ private slots:
         QCOMPARE(later.exitCode(), 0);
         QCOMPARE(asked.waitFor(0).section('\n', 0, 0),
                  "Mortarix / Question / Yes|No|Cancel / The job \"garage.mortarix\" has changes that are not saved.");
-        QTRY_COMPARE(shown(window, "MyFNGtbx_lngth"), "100");
-        QVERIFY(!window.jobs()->isModified());
+        QTRY_COMPARE(shown(*started, "MyFNGtbx_lngth"), "100");
+        QVERIFY(!started->jobs()->isModified());
         const QWidgetList windows = QApplication::topLevelWidgets();
         const auto isMain = [](QWidget *w) { return qobject_cast<MainWindow *>(w) != nullptr; };
         QCOMPARE(std::count_if(windows.cbegin(), windows.cend(), isMain), 1);
+        delete started;
     }
 };
 
