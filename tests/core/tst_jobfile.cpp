@@ -28,11 +28,6 @@ Job sampleJob()
     return job;
 }
 
-QByteArray document(const QByteArray &rest)
-{
-    return R"({"format": "mortarix-job", "version": 1)" + rest + "}";
-}
-
 } // namespace
 
 class TestJobFile : public QObject
@@ -49,9 +44,6 @@ private slots:
         QTest::newRow("blanks") << QByteArray(" \n\t ") << "The file is empty.";
         QTest::newRow("not JSON") << QByteArray("{\\rtf1 hello}")
                                   << "The file is damaged or is not a Mortarix job (unterminated object at byte 2).";
-        QTest::newRow("cut short") << document("").chopped(1)
-                                   << "The file is damaged or is not a Mortarix job (invalid termination by number at byte 39).";
-        QTest::newRow("a list") << QByteArray("[1, 2]") << notJob;
         QTest::newRow("another format") << QByteArray(R"({"format": "mortarix-jobs", "version": 1})") << notJob;
         QTest::newRow("no format") << QByteArray(R"({"version": 1})") << notJob;
         QTest::newRow("no version") << QByteArray(R"({"format": "mortarix-job"})") << noVersion;
@@ -61,7 +53,7 @@ private slots:
         QTest::newRow("newer") << QByteArray(R"({"format": "mortarix-job", "version": 2})")
                                << "The job was saved by a newer version of Mortarix (job format 2); this version "
                                   "reads format 1.";
-        QTest::newRow("oldest readable") << document("") << "";
+        QTest::newRow("oldest readable") << QByteArray(R"({"format": "mortarix-job", "version": 1})") << "";
     }
     void refused()
     {
@@ -143,7 +135,6 @@ private slots:
     {
         QTest::addColumn<QString>("path"); QTest::addColumn<QString>("expected");
         QTest::newRow("none") << "/jobs/Miller" << "/jobs/Miller.mortarix";
-        QTest::newRow("own") << "/jobs/Miller.mortarix" << "/jobs/Miller.mortarix";
         QTest::newRow("capitals") << "/jobs/MILLER.MORTARIX" << "/jobs/MILLER.MORTARIX";
         QTest::newRow("another") << "/jobs/Miller.txt" << "/jobs/Miller.txt.mortarix";
         QTest::newRow("dot in folder") << "/jobs.mortarix/Miller" << "/jobs.mortarix/Miller.mortarix";
@@ -201,8 +192,6 @@ private slots:
         QCOMPARE(RecentJobs::load(), paths);
         RecentJobs::save(paths.mid(0, 2)); // a shorter list leaves nothing behind
         QCOMPARE(RecentJobs::load(), paths.mid(0, 2));
-        RecentJobs::save({});
-        QCOMPARE(RecentJobs::load(), QStringList());
     }
 };
 

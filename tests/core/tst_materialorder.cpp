@@ -7,18 +7,13 @@ using namespace MaterialOrder;
 
 namespace {
 
-Amount amount(const char *text)
-{
-    return Numbers::readCurrency(QString::fromLatin1(text));
-}
-
 // The defaults, with yields of their own so a change of default leaves these figures alone.
 MaterialFactors factors()
 {
     MaterialFactors f = MaterialFactors::defaults();
-    f.mortarBagsPer100Block = amount("3.5");
-    f.sandPer1000Brick = amount("0.75");
-    f.groutPer100Block = amount("0.85");
+    f.mortarBagsPer100Block = Numbers::readCurrency(u"3.5");
+    f.sandPer1000Brick = Numbers::readCurrency(u"0.75");
+    f.groutPer100Block = Numbers::readCurrency(u"0.85");
     return f;
 }
 
@@ -35,12 +30,10 @@ private slots:
         QTest::addColumn<QString>("figure"); QTest::addColumn<QString>("result");
         const QList<std::pair<const char *, const char *>> rows = {
             {"whole|10|0", "10"}, {"whole|10.0001|0", "11"}, {"whole|100|5", "105"}, {"whole|100.0001|5", "106"},
-            {"whole|0|5", "0"}, {"whole|1080|5", "1134"}, {"whole|900000000|50", "1350000000"},
-            {"whole|19.05|0", "20"},
+            {"whole|0|5", "0"}, {"whole|1080|5", "1134"}, {"whole|900000000|50", "1350000000"}, {"whole|19.05|0", "20"},
             {"increment|3.29|5|0.25", "3.5"}, {"increment|1|0|0.25", "1"}, {"increment|1.0001|0|0.25", "1.25"},
             {"increment|0.2381|5|0.25", "0.5"}, {"increment|0|5|0.25", "0"}, {"increment|19.84|0|0.01", "19.84"},
-            {"bags|1|0|0.60", "45"}, {"bags|1|0|0.45", "60"}, {"bags|1|0|0.30", "90"}, {"bags|1.0001|0|0.60", "46"},
-            {"bags|0.5|5|0.60", "24"},
+            {"bags|1|0|0.60", "45"}, {"bags|1|0|0.45", "60"}, {"bags|1.0001|0|0.60", "46"}, {"bags|0.5|5|0.60", "24"},
             {"sticks|55|0|20|40|0.5", "3"}, {"sticks|55.0001|0|20|40|0.5", "4"}, {"sticks|100|10|20|40|0.5", "6"},
             {"sticks|430|0|20|40|0.625", "24"}, {"sticks|0|10|20|40|0.5", "0"}, {"sticks|10|0|1|40|0.5", "none"},
             {"sticks|10|0|20|0|0.5", "1"}, {"sticks|1000000|0|60|0|1.27", "16667"},
@@ -52,8 +45,8 @@ private slots:
             // Factors at the ends of their ranges.
             {"increment|3.29|5|10", "10"}, {"increment|3.29|50|0.01", "4.94"}, {"bags|0.5|0|0.01", "1350"},
             {"bags|0.5|0|2", "7"}, {"sticks|100|0|20|100|1.27", "11"}, {"sticks|100|50|1|0|0.5", "150"},
-            {"bar|1 1/4\"", "#10 1.27 4.303"}, {"bar|1/2\"", "#4 0.5 0.668"},
-            {"bar|5/8\"", "#5 0.625 1.043"}, {"bar|3/4\"", "#6 0.75 1.502"}, {"bar|1\"", "#8 1 2.67"}, {"bar|7/8\"", "none"}};
+            {"bar|1 1/4\"", "#10 1.27 4.303"}, {"bar|1/2\"", "#4 0.5 0.668"}, {"bar|5/8\"", "#5 0.625 1.043"},
+            {"bar|3/4\"", "#6 0.75 1.502"}, {"bar|1\"", "#8 1 2.67"}, {"bar|7/8\"", "none"}};
         for (const auto &[figure, result] : rows)
             QTest::newRow(figure) << figure << result;
     }
@@ -120,7 +113,8 @@ private slots:
                  "Brick\tMortar sand\t0.86\tcu yd\t0.75 cu yd per 1,000 brick\t0.658 m³\n").split('\n'));
         // Cores left empty: no grout; no metric column.
         const QString plain = tabSeparated(of(job, factors(), false), false);
-        QVERIFY(!plain.contains("Grout") && !plain.contains("m³") && plain.startsWith("Item\tMaterial\tQuantity\tUnit\tFactor\n"));
+        QVERIFY(!plain.contains("Grout") && !plain.contains("m³"));
+        QVERIFY(plain.startsWith("Item\tMaterial\tQuantity\tUnit\tFactor\n"));
     }
     void csvQuoting()
     {

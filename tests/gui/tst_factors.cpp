@@ -12,13 +12,11 @@ using TestSupport::child;
 
 namespace {
 
-
 void click(const QWidget &dialog, QDialogButtonBox::StandardButton which)
 {
     dialog.findChild<QDialogButtonBox *>()->button(which)->click();
 }
 
-// Runs the stored factors through the dialog, doing `act` on it once it opens.
 bool editStored(std::function<void(QWidget &)> act)
 {
     return TestSupport::withDialog(act, [] { return FactorsDialog::editStored(nullptr); });
@@ -63,12 +61,16 @@ private slots:
         QTest::newRow("waste above") << "txtConcreteWaste" << "50.0001" << waste;
         QTest::newRow("waste letters") << "txtConcreteWaste" << "five" << waste;
         QTest::newRow("increment lowest") << "txtReadyMixIncrement" << "0.01" << "";
-        QTest::newRow("increment below") << "txtReadyMixIncrement" << "0.0099" << "Ready-mix increment must be a number from 0.01 to 10 cu yd.";
+        QTest::newRow("increment below") << "txtReadyMixIncrement" << "0.0099"
+                                         << "Ready-mix increment must be a number from 0.01 to 10 cu yd.";
         QTest::newRow("yield highest") << "txtBag60Yield" << "2" << "";
-        QTest::newRow("yield above") << "txtBag60Yield" << "2.0001" << "60 lb premix bag yield must be a number from 0.01 to 2 cu ft.";
+        QTest::newRow("yield above") << "txtBag60Yield" << "2.0001"
+                                     << "60 lb premix bag yield must be a number from 0.01 to 2 cu ft.";
         QTest::newRow("stock lowest") << "txtRebarStockLength" << "1" << "";
-        QTest::newRow("stock below") << "txtRebarStockLength" << "0.9999" << "Rebar stock length must be a number from 1 to 60 ft.";
-        QTest::newRow("lap negative") << "txtLapDiameters" << "-40" << "Rebar lap must be a number from 0 to 100 bar diameters.";
+        QTest::newRow("stock below") << "txtRebarStockLength" << "0.9999"
+                                     << "Rebar stock length must be a number from 1 to 60 ft.";
+        QTest::newRow("lap negative") << "txtLapDiameters" << "-40"
+                                      << "Rebar lap must be a number from 0 to 100 bar diameters.";
     }
     void typed()
     {
@@ -106,7 +108,9 @@ private slots:
         QVERIFY(!editStored([&](QWidget &dialog) {
             child<QLineEdit>(dialog, "txtBag80Yield")->setText("0.5");
             child<QPushButton>(dialog, "cmdRestoreDefaults")->click();
-            shown = dialog.objectName() + " / " + dialog.windowTitle() + " / " + child<QLineEdit>(dialog, "txtConcreteWaste")->text() + " " + child<QLineEdit>(dialog, "txtBag80Yield")->text();
+            shown = dialog.objectName() + " / " + dialog.windowTitle() + " / " +
+                    child<QLineEdit>(dialog, "txtConcreteWaste")->text() + " " +
+                    child<QLineEdit>(dialog, "txtBag80Yield")->text();
             click(dialog, QDialogButtonBox::Cancel);
         }));
         QCOMPARE(shown, "frmFactors / Material Factors / 5 0.6");

@@ -27,8 +27,6 @@ namespace {
 constexpr char kChildJob[] = "MORTARIX_JOBS_CHILD_OPENS";
 const QString kCaption = "Mortarix (Masonry)";
 
-
-// What a field shows: a line's text, a list's text.
 QString shown(const QWidget &window, const QString &name)
 {
     if (auto *list = window.findChild<QComboBox *>(name))
@@ -51,19 +49,6 @@ void priceFooting(MainWindow &window, const QString &length)
     QCOMPARE(ok.seen.size(), 1);
 }
 
-
-QString pageJob(const QString &field, const QString &text)
-{
-    static QTemporaryDir dir;
-    const QJsonObject job{{"format", "mortarix-job"}, {"version", 1}, {"pages", QJsonObject{{field, text}}}};
-    return writeFile(dir, "pages.mortarix", QJsonDocument(job).toJson());
-}
-
-void removeRecoveryFiles()
-{
-    QDir(Recovery::folder()).removeRecursively();
-}
-
 } // namespace
 
 class TestJobs : public QObject
@@ -73,7 +58,7 @@ class TestJobs : public QObject
 private slots:
     void init()
     {
-        removeRecoveryFiles();
+        QDir(Recovery::folder()).removeRecursively();
         RecentJobs::save({});
     }
 
@@ -109,27 +94,21 @@ private slots:
         QVERIFY(QFile::exists(path) && !a.isWindowModified());
         const Job saved = a.jobs()->capture();
         QCOMPARE(saved.posted.size(), 8);
-        QCOMPARE(saved.posted.value(0).quantity, "3.29 cu yd");
-        QCOMPARE(saved.posted.value(5).quantity, "12 blocks");
 
         MainWindow b; b.show();
         b.priceList()->entryField(0)->setText("77");
         child<QRadioButton>(b, "Option1(3)")->setChecked(true);
         desktop.openAnswers.enqueue(path);
         b.menuAction("mnuOpenJob")->trigger();
-        const Job opened = b.jobs()->capture();
-        QCOMPARE(opened.fields, saved.fields);
-        QCOMPARE(opened.options, saved.options);
-        QCOMPARE(opened.totals, saved.totals);
-        QCOMPARE(opened.posted, saved.posted);
-        QCOMPARE(opened.details, saved.details);
+        QCOMPARE(b.jobs()->capture(), saved);
         QCOMPARE(b.editor()->textBox()->toPlainText(), "Pour on Tuesday");
         QVERIFY(b.editor()->textBox()->document()->firstBlock().begin().fragment().charFormat().fontWeight() >=
                 QFont::Bold);
         QVERIFY(!child(b, "RBRFrame(2)")->isHidden() && child(b, "RBRFrame(0)")->isHidden());
         const TotalsGrid *grid = b.totalsGrid();
         QCOMPARE(grid->cell(1, TotalsGrid::kTotalColumn), "$529.65");
-        QCOMPARE(grid->cell(TotalsGrid::kGrandTotalRow, TotalsGrid::kMaterialColumn), "$697.65"); // and 7 rows of 12 + 12
+        // The footing's $529.65 and 7 rows of $12 labour and $12 material.
+        QCOMPARE(grid->cell(TotalsGrid::kGrandTotalRow, TotalsGrid::kMaterialColumn), "$697.65");
         QCOMPARE(b.priceList()->entryField(0)->text(), "77");
         QVERIFY(child<QRadioButton>(b, "Option1(3)")->isChecked());
         QCOMPARE(b.windowTitle(), kCaption + " - Miller garage[*]");
@@ -149,9 +128,8 @@ private slots:
     {
         const QString reason = "The job was saved by a newer version of Mortarix (job format 3); this version "
                                "reads format 1.";
-        const QByteArray bytes = R"({"format": "mortarix-job", "version": 3, "pages": {}})";
         QTemporaryDir dir;
-        const QString path = writeFile(dir, "newer.mortarix", bytes);
+        const QString path = writeFile(dir, "newer.mortarix", R"({"format": "mortarix-job", "version": 3})");
         MainWindow window; window.show();
         priceFooting(window, "100");
         const Job before = window.jobs()->capture();
@@ -169,7 +147,6 @@ private slots:
     void appliedAsTyped_data()
     {
         QTest::addColumn<QString>("field"); QTest::addColumn<QString>("text"); QTest::addColumn<QString>("expected");
-        QTest::newRow("input") << "MyFNGtbx_lngth" << "100" << "100";
         QTest::newRow("input too long") << "MyFNGcbx_CPCY" << "1234567890" << "123456";
         QTest::newRow("result") << "MyFNGtbx_TLCY" << "3.29" << "3.29";
         QTest::newRow("list") << "MyFNGcbo_Wdth" << "16\"" << "16\"";
@@ -178,13 +155,14 @@ private slots:
         QTest::newRow("typed too long") << "MyCWcbx_WL" << QString(40, '9') << QString(32, '9');
         QTest::newRow("labour") << "myADDSigntbx(6)" << "400" << "400";
         QTest::newRow("labour, not digits") << "myADDSigntbx(6)" << "12a" << "$0.00";
-        QTest::newRow("labour, money") << "myADDSigntbx(6)" << "$400.00" << "$0.00";
     }
     void appliedAsTyped()
     {
         QFETCH(QString, field); QFETCH(QString, text); QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const QJsonObject job{{"format", "mortarix-job"}, {"version", 1}, {"pages", QJsonObject{{field, text}}}};
         MainWindow window; window.show();
-        QVERIFY(window.jobs()->openFile(pageJob(field, text)));
+        QVERIFY(window.jobs()->openFile(writeFile(dir, "pages.mortarix", QJsonDocument(job).toJson())));
         QCOMPARE(shown(window, field), expected);
         QVERIFY(!window.jobs()->isModified());
     }
@@ -246,16 +224,14 @@ private slots:
         if (command == "mnuExit") {
             QTRY_COMPARE(alive.isNull(), done);
             QTRY_COMPARE(QFile::exists(Recovery::copyPath()), !done);
-            delete alive;
-            return;
+        } else {
+            QCOMPARE(shown(*window, "MyFNGtbx_lngth"), !done ? "200" : command == "mnuNewJob" ? "" : "50");
+            QCOMPARE(window->jobs()->isModified(), !done);
+            QCOMPARE(window->windowTitle(), !done                   ? kCaption + " - garage.mortarix[*]"
+                                            : command == "mnuNewJob" ? kCaption
+                                                                     : kCaption + " - other.mortarix[*]");
+            QCOMPARE(desktop.openSeen.size(), command == "mnuOpenJob" && done ? 1 : 0);
         }
-        const QString expected = !done ? "200" : command == "mnuNewJob" ? "" : "50";
-        QCOMPARE(shown(*window, "MyFNGtbx_lngth"), expected);
-        QCOMPARE(window->jobs()->isModified(), !done);
-        QCOMPARE(window->windowTitle(), !done                   ? kCaption + " - garage.mortarix[*]"
-                                        : command == "mnuNewJob" ? kCaption
-                                                                 : kCaption + " - other.mortarix[*]");
-        QCOMPARE(desktop.openSeen.size(), command == "mnuOpenJob" && done ? 1 : 0);
         delete alive;
     }
 
@@ -337,20 +313,13 @@ private slots:
         QVERIFY(started);
         QCOMPARE(shown(*started, "MyFNGtbx_lngth"), "100");
         QCOMPARE(started->jobs()->fileName(), path);
-        delete started;
-    }
-    void handOver()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("garage.mortarix");
-        MainWindow window; window.show();
-        priceFooting(window, "100");
-        QVERIFY(window.jobs()->saveTo(path));
-        child<QLineEdit>(window, "MyFNGtbx_lngth")->setText("75");
+
+        // The copy just started is the running one a later start hands the job to.
+        child<QLineEdit>(*started, "MyFNGtbx_lngth")->setText("75");
         SingleInstance running;
         QVERIFY(running.acquire());
         HandOver handOver;
-        Startup::receiveJobs(&handOver, &window);
+        Startup::receiveJobs(&handOver, started);
         MessageAnswers asked({Answer::No});
         QProcess later;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -362,11 +331,12 @@ private slots:
         QCOMPARE(later.exitCode(), 0);
         QCOMPARE(asked.waitFor(0).section('\n', 0, 0),
                  "Mortarix / Question / Yes|No|Cancel / The job \"garage.mortarix\" has changes that are not saved.");
-        QTRY_COMPARE(shown(window, "MyFNGtbx_lngth"), "100");
-        QVERIFY(!window.jobs()->isModified());
+        QTRY_COMPARE(shown(*started, "MyFNGtbx_lngth"), "100");
+        QVERIFY(!started->jobs()->isModified());
         const QWidgetList windows = QApplication::topLevelWidgets();
-        QCOMPARE(std::count_if(windows.cbegin(), windows.cend(), [](QWidget *w) { return qobject_cast<MainWindow *>(w); }),
-                 1);
+        const auto isMain = [](QWidget *w) { return qobject_cast<MainWindow *>(w) != nullptr; };
+        QCOMPARE(std::count_if(windows.cbegin(), windows.cend(), isMain), 1);
+        delete started;
     }
 };
 
