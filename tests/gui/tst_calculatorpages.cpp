@@ -274,14 +274,6 @@ private slots:
             "row 6 Block|$1200.00|$562.50|$1,762.50; row 7 Poured Walls|$600.00|$253.30|$853.30;"
             "row 8 Brick|$800.00|$486.00|$1,286.00; cell 14/1 $4,500.00; cell 14/2 $2,511.85; cell 17/2 $7,011.85;"
             "press Ctrl+0; status Text Editor");
-        // The rebar kind is kept from the last run; block and bar sizes are not, so nothing is priced.
-        QTest::newRow("stored choices") << 2 << QString(
-            "quit; store Values rbropt_visible(0) False; store Values rbropt_visible(1) True;"
-            "store Values rbropt_visible(2) False; store Values BLCKopt(1) True; store Values Option3(2) True;"
-            "store Prices Price(8) 0.6; start; shown RBRFrame(0) 0; shown RBRFrame(1) 1; shown RBRFrame(2) 0;"
-            "checked Option3(0) 0; checked Option3(1) 0; checked Option3(2) 0; checked Option3(3) 0;"
-            "checked Option3(4) 0; is MyRbrVtbx_CPLF; open 5; checked BLCKopt(0) 0; checked BLCKopt(1) 0;"
-            "open 7; field MyBrickcbo_Size pick:" + kBrickSizes);
     }
 
     void pages()

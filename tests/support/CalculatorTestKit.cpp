@@ -142,11 +142,6 @@ QStringList describe(const StepOutcome &outcome)
 PageDriver::PageDriver(int page) : m_page(page)
 {
     QFile::remove(SettingsStore::filePath());
-    start();
-}
-
-void PageDriver::start()
-{
     m_window = std::make_unique<MainWindow>();
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -257,12 +252,12 @@ void PageDriver::run(const QString &script)
 // click: a mouse click (right, middle); key: keys; price: a price-list entry; open: a page;
 // row, cell, only: the totals grid; status: the page's status panel; focus, shown, checked;
 // menu, act: the pop-up menus;
-// modal: the modal window in front and its frame's title; quit, store, start: the settings;
+// modal: the modal window in front and its frame's title;
 // from the keyboard alone, to whatever has the focus: tab/backtab (until the name has it), press
 // (keys), write (text), pick (an entry of a list by arrow keys), tabs (the page's whole tab order).
 void PageDriver::act(const QString &verb, const QString &name, const QString &rest)
 {
-    const TotalsGrid *grid = m_window ? m_window->totalsGrid() : nullptr;
+    const TotalsGrid *grid = m_window->totalsGrid();
     if (verb == "set") {
         enter(find(name), rest);
     } else if (verb == "type") {
@@ -339,12 +334,6 @@ void PageDriver::act(const QString &verb, const QString &name, const QString &re
             QCOMPARE(modal->parentWidget(), static_cast<QWidget *>(m_window.get()));
             QCOMPARE(modal->findChild<QGroupBox *>()->title(), rest);
         }
-    } else if (verb == "quit") {
-        m_window.reset();
-    } else if (verb == "store") {
-        SettingsStore::save(name, rest.section(' ', 0, 0), rest.section(' ', 1));
-    } else if (verb == "start") {
-        start();
     } else if (verb == "command") {
         m_window->menuAction(name)->trigger();
     } else if (verb == "tab" || verb == "backtab") {

@@ -29,7 +29,6 @@ public:
     MainWindow *window() const { return m_window.get(); }
 
 private:
-    void start();
     void act(const QString &verb, const QString &name, const QString &rest);
     QWidget *find(const QString &name) const;
     void enter(QWidget *field, const QString &text);
