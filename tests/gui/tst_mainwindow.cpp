@@ -125,16 +125,20 @@ private slots:
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("entries"); // "name|caption", "---" a separator, joined by "; "
         QTest::newRow("menu bar") << "" << "&File; &View; &Tools; &Help";
-        QTest::newRow("File") << "mnuFile" << "mnuNewJob|&New Job; mnuOpenJob|Open &Job . . .; ---; mnuSaveJob|&Save Job; "
-                                                 "mnuSaveJobAs|Save Job &As . . .; ---; mnuRecentJobs|Recent Jobs; ---; "
-                                                 "mnuJobDetails|Job &Details . . .; ---; mnuPreviewEstimate|Estimate Pre&view . . .; "
-                                                 "mnuPrintEstimate|&Print Estimate . . .; mnuExportEstimate|&Export Estimate (PDF) . . .; ---; mnuopen|Open . . .; ---; mnuminimize|&Minimize To Sys Tray; ---; "
-                                              "mnuprinter|Printer . . .; ---; mnuExit|E&xit";
+        QTest::newRow("File") << "mnuFile"
+                              << "mnuNewJob|&New Job; mnuOpenJob|Open &Job . . .; ---; mnuSaveJob|&Save Job; "
+                                 "mnuSaveJobAs|Save Job &As . . .; ---; mnuRecentJobs|Recent Jobs; ---; "
+                                 "mnuJobDetails|Job &Details . . .; ---; mnuPreviewEstimate|Estimate Pre&view . . .; "
+                                 "mnuPrintEstimate|&Print Estimate . . .; "
+                                 "mnuExportEstimate|&Export Estimate (PDF) . . .; ---; mnuopen|Open . . .; ---; "
+                                 "mnuminimize|&Minimize To Sys Tray; ---; mnuprinter|Printer . . .; ---; mnuExit|E&xit";
         QTest::newRow("View") << "mnuView" << "mnuStatusBar|&Status Bar; ---; mnustrtpge|&View Start Page";
         QTest::newRow("Tools") << "mnuTools" << "mnuCalendar|&Calendar . . .; ---; mnuCalc|&Calculator . . .; ---; "
                                                 "mnuOptions|&Options ; ---; mnuScrSize|Screen &Display Size; ---; "
-                                                "mnuPrceList|&Price List ; ---; mnuBusiness|&Business Details . . .; "
-                                                "mnuFactors|&Material Factors . . .; mnuOrderList|Material &Order List . . .";
+                                                "mnuPrceList|&Price List ; ---; "
+                                                "mnuBusiness|&Business Details . . .; "
+                                                "mnuFactors|&Material Factors . . .; "
+                                                "mnuOrderList|Material &Order List . . .";
         QTest::newRow("Screen size") << "mnuScrSize" << "mnuChngRes|Disp&lay Setting . . .";
         QTest::newRow("Help") << "mnuHelp" << "mnureedme|Readme . . .; ---; "
                                               "mnuMortarixWeb|&Mortarix Online Help. . .; ---; "
