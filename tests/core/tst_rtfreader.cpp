@@ -106,8 +106,8 @@ QString markSizes(const QTextDocument &doc)
 
 void rows(const char *fn, const QList<std::pair<QByteArray, QString>> &rows)
 {
-    for (const auto &[rtf, expected] : rows)
-        QTest::addRow("%s %s", fn, rtf.left(40).constData()) << QString::fromLatin1(fn) << rtf << expected;
+    for (const auto &[rtf, expected] : rows) // named in Latin-1: test logs stay valid UTF-8
+        QTest::addRow("%s %s", fn, qPrintable(QString::fromLatin1(rtf.left(40)))) << QString(fn) << rtf << expected;
 }
 
 } // namespace
