@@ -9,21 +9,7 @@
 #include <QtWidgets>
 
 using Answers = TestSupport::MessageAnswers;
-
-// "title, icon, buttons: text" of a message box, as one string to compare.
-inline QString shown(const TestSupport::ShownMessage &m)
-{
-    const char *icons[] = {"no icon", "information", "warning", "critical", "question"};
-    const auto has = [&](QMessageBox::StandardButton b, const char *n) { return QString(m.buttons & b ? n : ""); };
-    return m.title + ", " + icons[m.icon] + "," + has(QMessageBox::Yes, " Yes") + has(QMessageBox::No, " No")
-           + has(QMessageBox::Ok, " OK") + ": " + m.text;
-}
-
-inline QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using TestSupport::readFile, TestSupport::summary;
 
 inline void writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -47,6 +33,7 @@ struct Editor
     QTemporaryDir files;
 
     Editor() { window.show(); }
+    explicit Editor(const QString &plain) : Editor() { text->setPlainText(plain); }
     QString path(const QString &name) const { return files.filePath(name); }
     void trigger(const QString &entry) { window.menuAction(entry)->trigger(); }
     void open(const QString &file) { desktop.openAnswers.enqueue(file); trigger(QStringLiteral("mnuRTFFLEOPN")); }

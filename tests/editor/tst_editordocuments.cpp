@@ -4,8 +4,8 @@
 
 namespace {
 
-const QString kNotOpened = QStringLiteral("Mortarix, warning, OK: The File Could Not Be Opened.\n\n%1\n");
-const QString kSaveChanges = QStringLiteral("Mortarix, no icon, Yes No: Would you like to save your changes?");
+const QString kNotOpened = QStringLiteral("Mortarix / Warning / Ok / The File Could Not Be Opened.\n\n%1\n");
+const QString kSaveChanges = QStringLiteral("Mortarix / NoIcon / Yes|No / Would you like to save your changes?");
 const QString kRtfFilter = QStringLiteral("Rich Text (*.rtf)|*.rtf");
 
 // An editor holding `file` (first.rtf by default) as opened, then `typed` typed at its start.
@@ -38,7 +38,7 @@ private slots:
         const QByteArray other = "{\\rtf1 Other\\par notes}";
         QTest::newRow("loads") << "mnuRTFFLEOPN" << "b.rtf" << other << "";
         QTest::newRow("main menu, from options") << "mnuopen" << "b.rtf" << other << "";
-        QTest::newRow("cancelled") << "mnuRTFFLEOPN" << "" << QByteArray() << "Mortarix, no icon, OK: No file selected";
+        QTest::newRow("cancel") << "mnuRTFFLEOPN" << "" << QByteArray() << "Mortarix / NoIcon / Ok / No file selected";
         QTest::newRow("not rich text") << "mnuRTFFLEOPN" << "p.rtf" << QByteArray("Just words\n") << notRtf;
         QTest::newRow("missing") << "mnuRTFFLEOPN" << "gone.rtf" << QByteArray() << kNotOpened + "No such";
     }
@@ -67,8 +67,8 @@ private slots:
             QCOMPARE(window.statusText(MainWindow::StatusPanel::Page), "Text Editor");
         }
         QCOMPARE(answers.seen.size(), message.isEmpty() ? 0 : 1);
-        QVERIFY2(message.isEmpty() || shown(answers.seen[0]).startsWith(QString(message).replace("%1", file)),
-                 qPrintable(shown(answers.seen.value(0))));
+        QVERIFY2(message.isEmpty() || summary(answers.seen[0]).startsWith(QString(message).replace("%1", file)),
+                 qPrintable(summary(answers.seen.value(0))));
         QCOMPARE(editor.text->toPlainText(), message.isEmpty() ? QStringLiteral("Other\nnotes") : before);
         QCOMPARE(editor.label->text(), message.isEmpty() ? file : editor.first);
     }
@@ -166,7 +166,7 @@ private slots:
         Answers answers({QMessageBox::StandardButton(answer)});
         editor.trigger(QStringLiteral("mnuPopClse"));
         QCOMPARE(answers.seen.size(), answer ? 1 : 0);
-        QVERIFY(!answer || shown(answers.seen[0]) == kSaveChanges);
+        QVERIFY(!answer || summary(answers.seen[0]) == kSaveChanges);
         QCOMPARE(editor.desktop.saveSeen.size() - saves, answer == QMessageBox::Yes ? 1 : 0);
         QVERIFY(answer != QMessageBox::Yes || editor.desktop.saveSeen.constLast().title == "Last Use"); // as left
         QVERIFY(saveAs.isEmpty() || readFile(editor.path(saveAs)).startsWith("{\\rtf"));
@@ -222,10 +222,10 @@ private slots:
         editor.trigger(entry);
         QFile::setPermissions(scratch.filePath("locked"), rwx);
         QCOMPARE(answers.seen.size(), closing ? 2 : 1);
-        QCOMPARE(shown(answers.seen[0]) == kSaveChanges, closing);
-        const QString heading = "Mortarix, warning, OK: The File Could Not Be Saved.\n\n" + file + "\n";
-        QVERIFY2(shown(answers.seen.constLast()).startsWith(heading) && shown(answers.seen.constLast()) != heading,
-                 qPrintable(shown(answers.seen.constLast()))); // with the reason
+        QCOMPARE(summary(answers.seen[0]) == kSaveChanges, closing);
+        const QString heading = "Mortarix / Warning / Ok / The File Could Not Be Saved.\n\n" + file + "\n";
+        QVERIFY2(summary(answers.seen.constLast()).startsWith(heading) && summary(answers.seen.constLast()) != heading,
+                 qPrintable(summary(answers.seen.constLast()))); // with the reason
         QVERIFY(editor.text->toPlainText() == before && editor.label->text() == editor.first);
         QVERIFY(editor.page->isModified());
         QVERIFY(!moved || !QFileInfo::exists(folder)); // not made again
@@ -255,7 +255,7 @@ private slots:
         Answers answers({QMessageBox::Ok});
         editor.open(editor.path("tall.rtf"));
         QCOMPARE(answers.seen.size(), refused ? 1 : 0);
-        QVERIFY(!refused || shown(answers.seen[0]).endsWith("It is too long for the editor to show."));
+        QVERIFY(!refused || summary(answers.seen[0]).endsWith("It is too long for the editor to show."));
         QCOMPARE(editor.text->toPlainText().endsWith("end"), !refused);
     }
 
@@ -290,7 +290,7 @@ private slots:
         QVERIFY2(answers.seen.size() == (text.isEmpty() ? 1 : 0) && (text.isEmpty() ? mayRefuse : text.endsWith(last)),
                  qPrintable(answers.seen.value(0).text));
         const QString tooLong = kNotOpened.arg(file) + "It is too long for the editor to show.";
-        QVERIFY(text.isEmpty() ? shown(answers.seen[0]) == tooLong
+        QVERIFY(text.isEmpty() ? summary(answers.seen[0]) == tooLong
                                : text.startsWith("start") && editor.label->text() == file);
         QVERIFY2(openMs < budgetMs, qPrintable(QStringLiteral("open: %1 ms").arg(openMs)));
         timer.start();
