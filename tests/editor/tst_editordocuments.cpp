@@ -236,49 +236,31 @@ private slots:
         QCOMPARE(filesIn(QFileInfo(now).path()), QStringList{QFileInfo(file).fileName()}); // nothing half written
     }
 
-    // Taller than a text view can lay out (2^23 pixels) is refused with a message, a little less is shown.
-    void tallDocuments_data()
+    // Files far beyond any real notes open in seconds, and the window answers the keyboard afterwards. Taller than a
+    // text view can lay out (2^23 pixels) is refused with a message, a little less is shown; `refused` 2: either way.
+    // Sanitized and debug builds check the same on less.
+    void bigFiles_data()
     {
-        QTest::addColumn<QByteArray>("body"); QTest::addColumn<bool>("refused");
-        const QByteArray paragraph = QByteArray("word ").repeated(200) + "\\par\n";
-        QTest::newRow("60000 lines in 100 point type") << QByteArray("x\\par\n").repeated(60000) << true;
-        QTest::newRow("30000 lines in 100 point type") << QByteArray("x\\par\n").repeated(30000) << false;
-        QTest::newRow("1000 long paragraphs") << paragraph.repeated(1000) << true;
-        QTest::newRow("100 long paragraphs") << paragraph.repeated(100) << false;
-    }
-    void tallDocuments()
-    {
-        QFETCH(QByteArray, body); QFETCH(bool, refused);
-        Editor editor;
-        editor.window.switchToPage(MainWindow::kEditorPage);
-        writeFile(editor.path("tall.rtf"), "{\\rtf1\\fs200 " + body + "end}");
-        Answers answers({QMessageBox::Ok});
-        editor.open(editor.path("tall.rtf"));
-        QCOMPARE(answers.seen.size(), refused ? 1 : 0);
-        QVERIFY(!refused || summary(answers.seen[0]).endsWith("It is too long for the editor to show."));
-        QCOMPARE(editor.text->toPlainText().endsWith("end"), !refused);
-    }
-
-    // Files far beyond any real notes open (or are refused with one message) in seconds, and the
-    // window answers the keyboard afterwards. Sanitized and debug builds check the same on less.
-    void hugeFilesOpenInTime_data()
-    {
-        QTest::addColumn<QByteArray>("rtf"); QTest::addColumn<QString>("last"); QTest::addColumn<bool>("mayRefuse");
+        QTest::addColumn<QByteArray>("rtf"); QTest::addColumn<int>("refused");
         const QByteArray line = "concrete footing rebar block mortar trowel slab, 12 yd at $95 a yard\\par\n";
+        const QByteArray paragraph = QByteArray("word ").repeated(200) + "\\par\n", tall = "{\\rtf1\\fs200 start ";
+        QTest::newRow("60000 lines in 100 point type") << tall + QByteArray("x\\par\n").repeated(60000) + "end}" << 1;
+        QTest::newRow("30000 lines in 100 point type") << tall + QByteArray("x\\par\n").repeated(30000) + "end}" << 0;
+        QTest::newRow("1000 long paragraphs") << tall + paragraph.repeated(1000) + "end}" << 1;
+        QTest::newRow("100 long paragraphs") << tall + paragraph.repeated(100) + "end}" << 0;
         for (int megabytes : {10, 50}) {
             const int size = (TestSupport::timingsApply() ? megabytes : megabytes / 5) * 1024 * 1024;
             QTest::addRow("%d MB of paragraphs", megabytes)
-                << "{\\rtf1\\ansi start " + line.repeated(size / line.size()) + "end}" << "end" << (megabytes == 50);
+                << "{\\rtf1\\ansi start " + line.repeated(size / line.size()) + "end}" << (megabytes == 50 ? 2 : 0);
         }
     }
-    void hugeFilesOpenInTime()
+    void bigFiles()
     {
-        QFETCH(QByteArray, rtf); QFETCH(QString, last); QFETCH(bool, mayRefuse);
+        QFETCH(QByteArray, rtf); QFETCH(int, refused);
         const qint64 budgetMs = TestSupport::timingsApply() ? 5000 : 120000;
         Editor editor;
-        const QString file = editor.path("huge.rtf");
         editor.window.switchToPage(MainWindow::kEditorPage);
-        writeFile(file, rtf);
+        const QString file = TestSupport::writeFile(editor.files, QStringLiteral("big.rtf"), rtf);
         rtf.clear();
         Answers answers({QMessageBox::Ok, QMessageBox::Ok});
         QElapsedTimer timer;
@@ -287,11 +269,12 @@ private slots:
         QCoreApplication::processEvents();
         const qint64 openMs = timer.elapsed();
         const QString text = editor.text->toPlainText();
-        QVERIFY2(answers.seen.size() == (text.isEmpty() ? 1 : 0) && (text.isEmpty() ? mayRefuse : text.endsWith(last)),
+        QVERIFY2(answers.seen.size() == (text.isEmpty() ? 1 : 0) && (text.isEmpty() ? refused != 0 : refused != 1),
                  qPrintable(answers.seen.value(0).text));
         const QString tooLong = kNotOpened.arg(file) + "It is too long for the editor to show.";
         QVERIFY(text.isEmpty() ? summary(answers.seen[0]) == tooLong
-                               : text.startsWith("start") && editor.label->text() == file);
+                               : text.startsWith("start") && text.endsWith("end") && editor.label->text() == file
+                                     && !editor.page->isModified()); // loading is not typing
         QVERIFY2(openMs < budgetMs, qPrintable(QStringLiteral("open: %1 ms").arg(openMs)));
         timer.start();
         editor.text->moveCursor(QTextCursor::Start);
