@@ -9,13 +9,7 @@
 #include <QtWidgets>
 
 using Answers = TestSupport::MessageAnswers;
-using TestSupport::readFile, TestSupport::summary;
-
-inline void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
+using TestSupport::readFile, TestSupport::summary, TestSupport::writeFile;
 
 inline QStringList filesIn(const QString &folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
 inline QString face(const QFont &f)

@@ -8,14 +8,14 @@ const QString kNotOpened = QStringLiteral("Mortarix / Warning / Ok / The File Co
 const QString kSaveChanges = QStringLiteral("Mortarix / NoIcon / Yes|No / Would you like to save your changes?");
 const QString kRtfFilter = QStringLiteral("Rich Text (*.rtf)|*.rtf");
 
-// An editor holding `file` (first.rtf by default) as opened, then `typed` typed at its start.
+// An editor holding first.rtf (or `name` in `dir`) as opened, then `typed` typed at its start.
 struct Opened : Editor
 {
     QString first;
-    explicit Opened(const QString &typed = {}, const QString &file = {})
-        : first(file.isEmpty() ? path("first.rtf") : file)
+    explicit Opened(const QString &typed = {}, const QTemporaryDir *dir = nullptr, const QString &name = "first.rtf")
+        : first(writeFile(dir ? *dir : files, name,
+                          "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 First notes\\par Second line}"))
     {
-        writeFile(first, "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 First notes\\par Second line}");
         open(first);
         type(typed);
     }
@@ -36,7 +36,6 @@ private slots:
         QTest::addColumn<QString>("message"); // "": it loads
         const QString notRtf = kNotOpened + "It is not a Rich Text (RTF) file.";
         const QByteArray other = "{\\rtf1 Other\\par notes}";
-        QTest::newRow("loads") << "mnuRTFFLEOPN" << "b.rtf" << other << "";
         QTest::newRow("main menu, from options") << "mnuopen" << "b.rtf" << other << "";
         QTest::newRow("cancel") << "mnuRTFFLEOPN" << "" << QByteArray() << "Mortarix / NoIcon / Ok / No file selected";
         QTest::newRow("not rich text") << "mnuRTFFLEOPN" << "p.rtf" << QByteArray("Just words\n") << notRtf;
@@ -52,7 +51,7 @@ private slots:
         window.page(MainWindow::kOptionsPage)->setVisible(main);
         const QString before = editor.text->toPlainText(), file = name.isEmpty() ? name : editor.path(name);
         if (!content.isNull())
-            writeFile(file, content);
+            writeFile(editor.files, name, content);
         editor.desktop.commonDialog().title = QStringLiteral("Left Over");
         editor.desktop.openAnswers.enqueue(file);
         Answers answers({QMessageBox::Ok});
@@ -61,11 +60,9 @@ private slots:
         QCOMPARE(QStringList({seen.filter, seen.initialDir, seen.title}),
                  QStringList({kRtfFilter, QDir::homePath(), "Left Over"}));
         QVERIFY(seen.fileMustExist && !seen.overwritePrompt && editor.page->isModified()); // only Close clears it
-        if (main) {
-            QVERIFY(window.page(MainWindow::kEditorPage)->isVisible());
-            QVERIFY(!window.page(MainWindow::kOptionsPage)->isVisible());
-            QCOMPARE(window.statusText(MainWindow::StatusPanel::Page), "Text Editor");
-        }
+        QVERIFY(window.page(MainWindow::kEditorPage)->isVisible());
+        QVERIFY(!window.page(MainWindow::kOptionsPage)->isVisible());
+        QCOMPARE(window.statusText(MainWindow::StatusPanel::Page), "Text Editor");
         QCOMPARE(answers.seen.size(), message.isEmpty() ? 0 : 1);
         QVERIFY2(message.isEmpty() || summary(answers.seen[0]).startsWith(QString(message).replace("%1", file)),
                  qPrintable(summary(answers.seen.value(0))));
@@ -90,7 +87,6 @@ private slots:
         editor.open(file);
         if (!answers.seen.isEmpty() || !editor.page->hasText())
             QSKIP(qPrintable("Nothing to save. " + answers.seen.value(0).text));
-        QVERIFY(editor.label->text() == file && !editor.page->isModified()); // loading is not typing
         const QString text = editor.text->toPlainText(), copy = editor.path("copy.rtf");
         editor.desktop.saveAnswers.enqueue(copy);
         editor.trigger(QStringLiteral("mnuRTFSaveAs"));
@@ -145,7 +141,8 @@ private slots:
         }
     }
 
-    // `answer` to the question (0: not asked); `saveAs` "" cancels.
+    // `answer` to the question (0: not asked); `saveAs` "" cancels. Emptied, the editor keeps its font and has
+    // nothing for Save or Save As to write.
     void close_data()
     {
         QTest::addColumn<QString>("typed"); QTest::addColumn<int>("answer"); QTest::addColumn<QString>("saveAs");
@@ -163,8 +160,12 @@ private slots:
         editor.desktop.saveAnswers << (saveAs.isEmpty() ? saveAs : editor.path(saveAs));
         editor.desktop.commonDialog().title = QStringLiteral("Last Use");
         const qsizetype saves = editor.desktop.saveSeen.size();
-        Answers answers({QMessageBox::StandardButton(answer)});
+        Answers answers({QMessageBox::StandardButton(answer), QMessageBox::Ok});
         editor.trigger(QStringLiteral("mnuPopClse"));
+        if (emptied) {
+            editor.trigger(QStringLiteral("mnuRFSave"));
+            editor.trigger(QStringLiteral("mnuRTFSaveAs"));
+        }
         QCOMPARE(answers.seen.size(), answer ? 1 : 0);
         QVERIFY(!answer || summary(answers.seen[0]) == kSaveChanges);
         QCOMPARE(editor.desktop.saveSeen.size() - saves, answer == QMessageBox::Yes ? 1 : 0);
@@ -173,21 +174,9 @@ private slots:
         QCOMPARE(editor.text->toPlainText(), emptied ? QString() : before);
         QCOMPARE(editor.label->text(), emptied ? QString() : editor.first);
         QCOMPARE(editor.page->isModified(), !emptied);
+        QCOMPARE(face(editor.text->document()->defaultFont()), QStringLiteral("Bookman Old Style 9.75 300"));
         editor.type(QStringLiteral("more")); // typing after Close counts again
         QVERIFY(editor.page->isModified());
-    }
-
-    // Empty in its own font, with nothing for Save or Save As to write.
-    void emptyEditor()
-    {
-        Editor editor;
-        QVERIFY(editor.text->toPlainText().isEmpty() && editor.label->text().isEmpty() && !editor.page->isModified());
-        QCOMPARE(face(editor.text->document()->defaultFont()), QStringLiteral("Bookman Old Style 9.75 300"));
-        Answers answers({QMessageBox::Ok});
-        editor.desktop.saveAnswers << editor.path("never.rtf") << editor.path("never.rtf");
-        editor.trigger(QStringLiteral("mnuRFSave"));
-        editor.trigger(QStringLiteral("mnuRTFSaveAs"));
-        QVERIFY(answers.seen.isEmpty() && editor.desktop.saveSeen.isEmpty() && QDir(editor.files.path()).isEmpty());
     }
 
     // A save that cannot be written says why and changes nothing: not the notes, the label, the flag,
@@ -195,10 +184,9 @@ private slots:
     void failedSaveKeepsEverything_data()
     {
         QTest::addColumn<QString>("entry"); QTest::addColumn<QString>("target");
-        for (const char *entry : {"mnuRFSave", "mnuRTFSaveAs", "mnuPopClse"}) {
+        for (const char *entry : {"mnuRFSave", "mnuRTFSaveAs", "mnuPopClse"})
             for (const char *target : {"folder", "locked/kept.rtf", "moved/notes.rtf"})
                 QTest::addRow("%s, %s", entry, target) << entry << target;
-        }
     }
     void failedSaveKeepsEverything()
     {
@@ -207,13 +195,13 @@ private slots:
         QTemporaryDir scratch;
         const QString file = scratch.filePath(target), folder = QFileInfo(file).path();
         QVERIFY(QDir().mkpath(target == "folder" ? file : folder));
-        Opened editor(QStringLiteral("typed "), moved ? file : QString());
+        Opened editor(QStringLiteral("typed "), moved ? &scratch : nullptr, moved ? target : "first.rtf");
         const QString before = editor.text->toPlainText();
         editor.desktop.saveAnswers << file;
         const QByteArray kept = moved ? readFile(file) : QByteArray("ORIGINAL");
         QVERIFY(!moved || QDir().rename(folder, scratch.filePath("away")));
         if (target.startsWith("locked"))
-            writeFile(file, kept);
+            writeFile(scratch, target, kept);
         const auto rwx = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
         QFile::setPermissions(scratch.filePath("locked"), rwx & ~QFileDevice::WriteOwner);
         if (target.startsWith("locked") && QFile(scratch.filePath("locked/probe")).open(QIODevice::WriteOnly))
@@ -260,7 +248,7 @@ private slots:
         const qint64 budgetMs = TestSupport::timingsApply() ? 5000 : 120000;
         Editor editor;
         editor.window.switchToPage(MainWindow::kEditorPage);
-        const QString file = TestSupport::writeFile(editor.files, QStringLiteral("big.rtf"), rtf);
+        const QString file = writeFile(editor.files, QStringLiteral("big.rtf"), rtf);
         rtf.clear();
         Answers answers({QMessageBox::Ok, QMessageBox::Ok});
         QElapsedTimer timer;

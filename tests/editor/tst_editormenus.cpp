@@ -178,7 +178,7 @@ private slots:
         QTemporaryDir folder;
         const QDateTime when(QDate(2024, 3, 5), QTime(19, 8, 9));
         const QString name = folder.filePath(QStringLiteral("Mortarix Notes 2024-03-05 190809"));
-        writeFile(name + ".docx", "somebody else's");
+        writeFile(folder, QStringLiteral("Mortarix Notes 2024-03-05 190809.docx"), "somebody else's");
         for (int n : {2, 3}) {
             const DocxExport::Result written = DocxExport::writeDocument(QString::number(n), folder.path(), when);
             QVERIFY2(written.ok(), qPrintable(written.error));
@@ -192,12 +192,8 @@ private slots:
         QCOMPARE(filesIn(folder.path()).size(), 3);
         const QMap<QString, QByteArray> entries = unzip(readFile(name + " (2).docx"));
         QCOMPARE(entries.keys(), (QStringList{"[Content_Types].xml", "_rels/.rels", "word/document.xml"}));
-        for (const QString &part : entries.keys()) {
-            QXmlStreamReader reader(entries.value(part));
-            while (!reader.atEnd())
-                reader.readNext();
-            QVERIFY2(!reader.hasError(), qPrintable(part + ": " + reader.errorString()));
-        }
+        for (const QString &part : entries.keys()) // well formed
+            QVERIFY2(!paragraphs(entries.value(part)).value(0).startsWith("<error>"), qPrintable(part));
         QVERIFY(entries.first().contains("Extension=\"rels\"") && entries.first().contains(
             "<Override PartName=\"/word/document.xml\" ContentType=\"application/"
             "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"));
