@@ -40,10 +40,7 @@ struct Editor
     void format(int from, int to, const QTextCharFormat &format) { cursor(from, to).mergeCharFormat(format); }
     QTextCharFormat at(int i) const { return cursor(i + 1, i + 1).charFormat(); }
     QFont fontAt(int i) const { return at(i).font().resolve(text->document()->defaultFont()); }
-    QColor colourAt(int i) const
-    {
-        return at(i).hasProperty(QTextFormat::ForegroundBrush) ? at(i).foreground().color() : Qt::black;
-    }
+    QColor colourAt(int i) const { return at(i).foreground().color(); } // an unset brush is black
 };
 
 inline QTextCharFormat charFormat(bool bold, bool italic, bool underline)
