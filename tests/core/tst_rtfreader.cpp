@@ -5,7 +5,6 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QImage>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTextBlock>
@@ -19,21 +18,18 @@ namespace {
 
 // A document in the editor's font at `points` (12 in RtfReader's terms) holding `text` as the editor makes
 // it: HTML where the text starts with "<", else plain text.
-Document newDocument(qreal points = 12, const QString &text = {}, const QTextCharFormat &format = {})
+Document newDocument(int points = 12, const QString &text = {})
 {
     auto doc = std::make_unique<QTextDocument>();
-    QFont font(u"Bookman Old Style"_s);
-    font.setPointSizeF(points);
-    font.setWeight(QFont::Light);
-    doc->setDefaultFont(font);
+    doc->setDefaultFont(QFont(u"Bookman Old Style"_s, points, QFont::Light));
     if (text.startsWith(u'<'))
         doc->setHtml(text);
     else
-        QTextCursor(doc.get()).insertText(text, format);
+        QTextCursor(doc.get()).insertText(text);
     return doc;
 }
 
-std::pair<Document, RtfReader::Result> load(const QByteArray &rtf, qreal points = 12)
+std::pair<Document, RtfReader::Result> load(const QByteArray &rtf, int points = 12)
 {
     Document doc = newDocument(points);
     const RtfReader::Result result = RtfReader::read(rtf, doc.get());
@@ -51,24 +47,19 @@ QString attributes(const QTextCharFormat &f, const QFont &d)
 {
     const QFont font = f.font().resolve(d);
     const QString family = f.fontFamilies().toStringList().value(0, d.family());
+    const std::pair<bool, QString> shown[] = {{family != d.family(), u"f=" + family},
+        {font.pointSizeF() != d.pointSizeF(), QString::number(font.pointSizeF()) + u"pt"}, {font.bold(), u"b"_s},
+        {font.italic(), u"i"_s}, {font.underline(), u"u"_s}, {font.strikeOut(), u"s"_s},
+        {font.capitalization() == QFont::AllUppercase, u"caps"_s},
+        {font.capitalization() == QFont::SmallCaps, u"scaps"_s},
+        {f.verticalAlignment() == QTextCharFormat::AlignSuperScript, u"sup"_s},
+        {f.verticalAlignment() == QTextCharFormat::AlignSubScript, u"sub"_s},
+        {f.foreground().style() != Qt::NoBrush, f.foreground().color().name()},
+        {f.background().style() != Qt::NoBrush, u"bg" + f.background().color().name()}};
     QStringList a;
-    if (family != d.family())
-        a << u"f=" + family;
-    if (font.pointSizeF() != d.pointSizeF())
-        a << QString::number(font.pointSizeF()) + u"pt";
-    const std::pair<bool, const char *> flags[] = {{font.bold(), "b"}, {font.italic(), "i"}, {font.underline(), "u"},
-        {font.strikeOut(), "s"}, {font.capitalization() == QFont::AllUppercase, "caps"},
-        {font.capitalization() == QFont::SmallCaps, "scaps"},
-        {f.verticalAlignment() == QTextCharFormat::AlignSuperScript, "sup"},
-        {f.verticalAlignment() == QTextCharFormat::AlignSubScript, "sub"}};
-    for (const auto &[on, name] : flags) {
+    for (const auto &[on, text] : shown)
         if (on)
-            a << QString::fromLatin1(name);
-    }
-    if (f.foreground().style() != Qt::NoBrush)
-        a << f.foreground().color().name();
-    if (f.background().style() != Qt::NoBrush)
-        a << u"bg" + f.background().color().name();
+            a << text;
     return a.join(u' ');
 }
 
@@ -95,19 +86,10 @@ QString runs(const QTextDocument &doc)
     return paragraphs.join(u"¶");
 }
 
-// The size of each paragraph mark, which sets the height of an empty line.
-QString markSizes(const QTextDocument &doc)
-{
-    QStringList out;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
-        out << QString::number(b.charFormat().fontPointSize());
-    return out.join(u' ');
-}
-
 void rows(const char *fn, const QList<std::pair<QByteArray, QString>> &rows)
 {
-    for (const auto &[rtf, expected] : rows)
-        QTest::addRow("%s %s", fn, rtf.left(40).constData()) << QString::fromLatin1(fn) << rtf << expected;
+    for (const auto &[rtf, expected] : rows) // named in Latin-1: test logs stay valid UTF-8
+        QTest::addRow("%s %s", fn, qPrintable(QString::fromLatin1(rtf.left(40)))) << QString(fn) << rtf << expected;
 }
 
 } // namespace
@@ -134,10 +116,9 @@ private slots:
         rows("not", {{"", ""}, {"Pour the footing first.", ""}, {"/{\\rtf1 Hello}", ""}, {"\\rtf1 Hello", ""},
             {"{\\rt", ""}, {"<html><body>{\\rtf1}</body></html>", ""},
             {QByteArray("\xFF\xFE{\0\\\0r\0t\0f\0", 10), ""}, {"\xEF\xBB\xBF\xEF\xBB\xBF{\\rtf1 A}", ""}});
-        rows("text", {{"{\\rtf1\\ansi A}", "A"}, {"{\\rtf\\ansi A}", "A"}, {"{\\rtf0 A}", "A"},
-            {"\r\n\r\n  \t{\\rtf1 A}", "A"}, {"\xEF\xBB\xBF{\\rtf1 A}", "A"}, {"\\b Bold", "Bold"}, {"\\b  A", " A"},
-            {"\\fs24Text", "Text"}, {"a\\b0x", "ax"}, {"\\li-720 A", "A"}, {"\\foo A\\bar12 B\\baz-3C", "ABC"},
-            {"\\abcdefghijklmnopqrstuvwxyzabcdefghij A", "A"}, {"A\r\nB\rC\nD", "ABCD"},
+        rows("text", {{"{\\rtf1\\ansi A}", "A"}, {"{\\rtf\\ansi A}", "A"}, {"\r\n\r\n  \t{\\rtf1 A}", "A"},
+            {"\xEF\xBB\xBF{\\rtf1 A}", "A"}, {"\\b  A", " A"}, {"\\fs24Text", "Text"}, {"A\r\nB\rC\nD", "ABCD"},
+            {"\\foo A\\bar12 B\\baz-3C", "ABC"}, {"\\abcdefghijklmnopqrstuvwxyzabcdefghij A", "A"},
             {"a\\~b\\-c\\_d", "a\u00A0b\u00ADc\u2011d"},
             {"\\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote", "—–•‘’“”"}, {"a\tb", "a\tb"},
             {"a\\\nb", "a\nb"}, {"a\\\r\nb", "a\nb"}, {"a\\page b", "a\nb"}, {"caf\\'e9 \\'80", "café €"},
@@ -148,11 +129,7 @@ private slots:
             {"a\\u70000?b\\u-70000?c", "abc"}, {"a\\u0?b\\u10?c\\u13?d", "abcd"}, {"a\\u8233?b", "a\u2028b"},
             {"\\u65532?\\u-560?", "\uFFFD\uFFFD"}, {"a\x01\x7F" "b", "ab"},
             {"{\\*\\foo hidden {nested} text}shown", "shown"}, {"{\\*\\b hidden}shown", "shown"},
-            {"{\\fonttbl{\\f0 Arial;}}A", "A"}, {"{\\colortbl;\\red1\\green2\\blue3;}A", "A"},
-            {"{\\stylesheet{\\s1 Heading;}}{\\info{\\title T}{\\author Me}}{\\pict\\pngblip 89504e47}A", "A"},
-            {"{\\header H}{\\footerl F}A{\\footnote N}B", "AB"},
-            {"{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt link}}", "link"},
-            {"{\\field{\\fldinst PAGE}{\\fldrslt 3}}", "3"},
+            {"{\\header H}{\\footerl F}A{\\footnote N}B", "AB"}, {"{\\field{\\fldinst PAGE}{\\fldrslt 3}}", "3"},
             {"{\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody{\\pntxta .}}Item", "1.\tItem"}, {"a\\bin3 x}yb", "ab"},
             {"a{\\*\\blob\\bin4 }}{{}b", "ab"}, {"a{\\v hidden}b\\v c\\v0 d", "abd"},
             {"\\trowd\\cellx1000\\cellx2000 A\\cell B\\cell\\row C", "A\tB\nC"},
@@ -169,9 +146,8 @@ private slots:
             {"{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset0 A;}}\\f0\\'e9}", "é"},
             {"{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0 A;}}\\f0\\'e9}", "й"},
             {"{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fcharset162 A;}}\\'fd}", "ı"},
-            {"{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset2 Symbol;}}\\f0\\'b7}", "·"}});
-        // One code page after another: each decodes its own bytes.
-        rows("text", {
+            {"{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset2 Symbol;}}\\f0\\'b7}", "·"},
+            // One code page after another: each decodes its own bytes.
             {"{\\rtf1\\ansicpg1250 \\'8a\\'b9\\'e8\\ansicpg1251 \\'c0\\'e1\\'b2\\ansicpg1252 \\'80\\'9c\\'e9"
              "\\ansicpg1253 \\'c1\\'e2\\'e3\\ansicpg1254 \\'fd\\'f0\\'de\\ansicpg1255 \\'e0\\'e1"
              "\\ansicpg1256 \\'c7\\'e1\\ansicpg1257 \\'e0\\'f0\\ansicpg1258 \\'d2\\'fe\\ansicpg874 "
@@ -191,7 +167,7 @@ private slots:
             {"{\\rtf1{\\fonttbl{\\f0 Ari", ""}, {"{\\rtf1{\\colortbl;\\red255", ""}, {"{\\rtf1 A{\\pict 0123", "A"},
             {"{\\rtf1 A\\bin999999999 xyz", "A"}, {"{\\rtf1 {{{A", "A"}, {"{\\rtf1 " + many + "x", "x"},
             {"{\\rtf1 A" + QByteArray("{\\*").repeated(100000) + "}B", "AB"}, {"{\\rtf1 a\\par\\qc b", "a¶[C]b"}});
-        rows("runs", {{"a\\b b\\b0 c", "a|b[b]|c"}, {"\\b1 a\\b0 b", "a[b]|b"}, {"{\\b\\i a}b", "a[b i]|b"},
+        rows("runs", {{"a\\b b\\b0 c", "a|b[b]|c"}, {"{\\b\\i a}b", "a[b i]|b"},
             {"\\ul a\\ulnone b\\uldb c\\ul0 d\\ulw e", "a[u]|b|c[u]|d|e[u]"},
             {"\\strike a\\strike0 b\\striked1 c", "a[s]|b|c[s]"}, {"\\caps a\\caps0\\scaps b", "a[caps]|b[scaps]"},
             {"x\\super 2\\nosupersub y\\sub 3", "x|2[sup]|y|3[sub]"},
@@ -254,7 +230,10 @@ private slots:
         QCOMPARE(result.complete, fn != u"cut");
         if (fn == u"runs" || fn == u"deep")
             QCOMPARE(result.depthLimited, fn == u"deep");
-        QCOMPARE(fn == u"text" ? rawText(*doc) : fn == u"marks" ? markSizes(*doc) : runs(*doc), expected);
+        QStringList marks; // the size of each paragraph mark, which sets the height of an empty line
+        for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+            marks << QString::number(b.charFormat().fontPointSize());
+        QCOMPARE(fn == u"text" ? rawText(*doc) : fn == u"marks" ? marks.join(u' ') : runs(*doc), expected);
     }
 
     // Past the limits, further paragraph breaks become line breaks and runs merge: no text is lost.
@@ -263,11 +242,7 @@ private slots:
         const int paragraphs = RtfReader::kMaxParagraphs + 10, pairs = RtfReader::kMaxRuns / 2 + 10;
         auto [doc, result] = load("{\\rtf1 " + QByteArray("x\\par ").repeated(paragraphs) + "end}");
         QVERIFY(result.sizeLimited);
-        QCOMPARE(doc->blockCount(), RtfReader::kMaxParagraphs + 1);
-        const QString text = rawText(*doc);
-        QCOMPARE(text.count(u'x'), paragraphs);
-        QCOMPARE(text.count(u'\u2028'), 10);
-        QVERIFY(text.endsWith(u"x\u2028end"));
+        QVERIFY(rawText(*doc) == u"x\n"_s.repeated(RtfReader::kMaxParagraphs) + u"x\u2028"_s.repeated(10) + u"end");
         std::tie(doc, result) = load("{\\rtf1 " + QByteArray("\\b x\\b0 y").repeated(pairs) + "}");
         QVERIFY(result.sizeLimited);
         int fragments = 0;
@@ -296,22 +271,23 @@ private slots:
             const auto [doc, result] = load(rtf);
             ms[megabytes / 50] = timer.elapsed();
             QVERIFY(result.complete && !result.sizeLimited);
-            const QString text = rawText(*doc);
-            QCOMPARE(text.size(), unitText.size() * repeats);
-            QVERIFY(text.startsWith(unitText + unitText) && text.endsWith(unitText));
+            QVERIFY(rawText(*doc) == unitText.repeated(repeats));
         }
         if (TestSupport::timingsApply())
             QVERIFY2(ms[1] < 30 * ms[0] + 5000, qPrintable(u"5 MB in %1 ms, 50 MB in %2 ms"_s.arg(ms[0]).arg(ms[1])));
     }
 
-    // An editor document (HTML or text) → what its RTF contains ("|" between pieces); runs read back if not as written.
+    // An editor document (HTML or text) → what its RTF contains ("|" between pieces); runs read back if not as written;
+    // its plain text where given. An object's place (U+FFFC, where an image is) is left out of both.
     void write_data()
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QByteArray>("contains");
         QTest::addColumn<QString>("expected");
-        const auto row = [](const QString &input, const char *contains, const QString &expected = {}) {
-            QTest::newRow(qPrintable(input.left(40))) << input << QByteArray(contains) << expected;
+        QTest::addColumn<QByteArray>("plain");
+        const auto row = [](const QString &input, const char *contains, const QString &expected = {},
+                            const char *plain = nullptr) {
+            QTest::newRow(qPrintable(input.left(40))) << input << QByteArray(contains) << expected << QByteArray(plain);
         };
         row(u"<p>a <b>b</b> <i>i</i> <u>u</u>3 <s>s</s> <b><i><u>all</u></i></b> H<sub>2</sub>O x<sup>2</sup> "
             u"<span style='text-transform:uppercase'>caps</span> <span style='font-variant:small-caps'>small</span> "
@@ -338,38 +314,25 @@ private slots:
         row(u"  two\u00A0b\u00ADc\u2011d  "_s, "\\fs20   two\\~b");
         row(u"é€混\uFF21😀\uFFFD\uE000 \U0001D11E Łódź"_s, "\\u233\\'e9\\u8364\\'80\\u28151?\\u-223?\\u-10179?\\u-8704?");
         row(u"a\u0001\u001Fb"_s, "\\pard\\fs20 ab}", u"ab"_s);
+        row(u"\uFFFCone\u2028a\u00A0b\tc Größe €\ntwo\n"_s, "\\pard\\fs20 one\\line a\\~b",
+            u"one\u2028a\u00A0b\tc Größe €¶two¶"_s, "one\na b\tc Größe €\ntwo\n");
     }
     void write()
     {
         QFETCH(QString, input);
         QFETCH(QByteArray, contains);
         QFETCH(QString, expected);
+        QFETCH(QByteArray, plain);
         const Document original = newDocument(10, input);
         const QByteArray rtf = RtfWriter::write(*original);
         QVERIFY(rtf.startsWith("{\\rtf1") && rtf.endsWith("}\n"));
         for (const QByteArray &piece : contains.split('|'))
-            QVERIFY2(rtf.contains(piece), rtf.constData());
+            QVERIFY2(rtf.contains(piece), qPrintable(QString::fromLatin1(rtf))); // a log stays UTF-8
         QVERIFY(std::all_of(rtf.cbegin(), rtf.cend(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
         const auto [back, read] = load(rtf, 10);
         QVERIFY(read.complete);
         QCOMPARE(runs(*back), expected.isEmpty() ? runs(*original) : expected);
-        if (expected.isEmpty())
-            QCOMPARE(back->toRawText(), original->toRawText());
-    }
-
-    // Images are left out of both forms; the text around them is kept.
-    void plainText()
-    {
-        QTextCharFormat bold;
-        bold.setFontWeight(QFont::Bold);
-        const Document doc = newDocument(10, u"one\u2028a\u00A0b\tc Größe €\ntwo\n"_s, bold);
-        QImage image(2, 2, QImage::Format_RGB32);
-        image.fill(Qt::red);
-        QTextCursor(doc.get()).insertImage(image);
-        QCOMPARE(RtfWriter::writePlainText(*doc), QByteArray("one\na b\tc Gr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC\ntwo\n"));
-        const auto [back, read] = load(RtfWriter::write(*doc), 10);
-        QVERIFY(read.complete);
-        QCOMPARE(back->toRawText(), doc->toRawText().remove(QChar::ObjectReplacementCharacter));
+        QCOMPARE(plain.isNull() ? plain : RtfWriter::writePlainText(*original), plain);
     }
 
     void corpus_data()
@@ -422,7 +385,6 @@ private slots:
         const QByteArray rtf = RtfWriter::write(*doc);
         const auto [back, read] = load(rtf);
         QVERIFY(read.complete);
-        QCOMPARE(back->toRawText(), doc->toRawText());
         QCOMPARE(runs(*back), runs(*doc));
         QCOMPARE(RtfWriter::write(*back), rtf); // writing what was read back gives the same file again
     }

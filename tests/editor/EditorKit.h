@@ -9,33 +9,10 @@
 #include <QtWidgets>
 
 using Answers = TestSupport::MessageAnswers;
-
-// "title, icon, buttons: text" of a message box, as one string to compare.
-inline QString shown(const TestSupport::ShownMessage &m)
-{
-    const char *icons[] = {"no icon", "information", "warning", "critical", "question"};
-    const auto has = [&](QMessageBox::StandardButton b, const char *n) { return QString(m.buttons & b ? n : ""); };
-    return m.title + ", " + icons[m.icon] + "," + has(QMessageBox::Yes, " Yes") + has(QMessageBox::No, " No")
-           + has(QMessageBox::Ok, " OK") + ": " + m.text;
-}
-
-inline QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
+using TestSupport::readFile, TestSupport::summary, TestSupport::writeFile;
 
 inline QStringList filesIn(const QString &folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
-inline QString face(const QFont &f)
-{
-    return QStringLiteral("%1 %2 %3").arg(f.family()).arg(f.pointSizeF()).arg(f.weight());
-}
+inline QString face(const QFont &f) { return QString("%1 %2 %3").arg(f.family()).arg(f.pointSizeF()).arg(f.weight()); }
 
 struct Editor
 {
@@ -47,6 +24,7 @@ struct Editor
     QTemporaryDir files;
 
     Editor() { window.show(); }
+    explicit Editor(const QString &plain) : Editor() { text->setPlainText(plain); }
     QString path(const QString &name) const { return files.filePath(name); }
     void trigger(const QString &entry) { window.menuAction(entry)->trigger(); }
     void open(const QString &file) { desktop.openAnswers.enqueue(file); trigger(QStringLiteral("mnuRTFFLEOPN")); }
@@ -62,10 +40,7 @@ struct Editor
     void format(int from, int to, const QTextCharFormat &format) { cursor(from, to).mergeCharFormat(format); }
     QTextCharFormat at(int i) const { return cursor(i + 1, i + 1).charFormat(); }
     QFont fontAt(int i) const { return at(i).font().resolve(text->document()->defaultFont()); }
-    QColor colourAt(int i) const
-    {
-        return at(i).hasProperty(QTextFormat::ForegroundBrush) ? at(i).foreground().color() : Qt::black;
-    }
+    QColor colourAt(int i) const { return at(i).foreground().color(); } // an unset brush is black
 };
 
 inline QTextCharFormat charFormat(bool bold, bool italic, bool underline)
