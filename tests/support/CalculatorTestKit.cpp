@@ -252,7 +252,7 @@ void PageDriver::run(const QString &script)
 // click: a mouse click (right, middle); key: keys; price: a price-list entry; open: a page;
 // row, cell, only: the totals grid; status: the page's status panel; focus, shown, checked;
 // menu, act: the pop-up menus;
-// modal: the modal window in front and its frame's title;
+// modal: the modal window in front and its frame's title; command: a menu entry of the window;
 // from the keyboard alone, to whatever has the focus: tab/backtab (until the name has it), press
 // (keys), write (text), pick (an entry of a list by arrow keys), tabs (the page's whole tab order).
 void PageDriver::act(const QString &verb, const QString &name, const QString &rest)
