@@ -1,12 +1,10 @@
 #include "shell/BusinessDialog.h"
 
 #include "platform/Desktop.h"
-#include "platform/ModalDialog.h"
-#include "shell/EditStored.h"
+#include "shell/FormDialog.h"
 #include "shell/ShellMessages.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -87,21 +85,12 @@ BusinessDialog::BusinessDialog(const BusinessDetails &details, QWidget *parent)
     m_materialList->setChecked(details.addMaterialList);
     form->addRow(QString(), m_materialList);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto *column = new QVBoxLayout(this);
-    column->addLayout(form);
-    column->addWidget(buttons);
-    resize(460, sizeHint().height());
+    FormDialog::finish(this, form, 460);
 }
 
 QLineEdit *BusinessDialog::newLine(const QString &name, const QString &text)
 {
-    auto *line = new QLineEdit(text, this);
-    line->setObjectName(name);
-    line->setMaxLength(BusinessDetails::kMaxLength);
-    return line;
+    return FormDialog::newLine(this, name, text, BusinessDetails::kMaxLength);
 }
 
 QPlainTextEdit *BusinessDialog::newText(const QString &name, const QString &text)
@@ -198,13 +187,11 @@ void BusinessDialog::accept()
 
 std::optional<BusinessDetails> BusinessDialog::edit(QWidget *parent, const BusinessDetails &details)
 {
-    ModalDialog<BusinessDialog> dialog(details, parent);
-    if (!dialog.accepted())
-        return std::nullopt;
-    return dialog->details();
+    return FormDialog::edit(parent, details, &BusinessDialog::details);
 }
 
 bool BusinessDialog::editStored(QWidget *parent)
 {
-    return ::editStored<BusinessDialog, BusinessDetails>(parent, QStringLiteral("business details"));
+    return FormDialog::editStored<BusinessDialog, BusinessDetails>(parent,
+                                                                   QStringLiteral("business details"));
 }

@@ -1,7 +1,6 @@
 #include "shell/FactorsDialog.h"
 
-#include "platform/ModalDialog.h"
-#include "shell/EditStored.h"
+#include "shell/FormDialog.h"
 #include "shell/ShellMessages.h"
 
 #include <QDialogButtonBox>
@@ -11,7 +10,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -27,9 +25,7 @@ FactorsDialog::FactorsDialog(const MaterialFactors &factors, QWidget *parent)
     setWindowTitle(QStringLiteral("Material Factors"));
     auto *form = new QFormLayout;
     for (const MaterialFactors::Field &field : MaterialFactors::fields()) {
-        auto *line = new QLineEdit(this);
-        line->setObjectName(QLatin1String(field.key));
-        line->setMaxLength(kMaxTextLength);
+        QLineEdit *line = FormDialog::newLine(this, QLatin1String(field.key), QString(), kMaxTextLength);
         auto *row = new QHBoxLayout;
         row->addWidget(line);
         row->addWidget(new QLabel(QLatin1String(field.unit), this));
@@ -43,14 +39,7 @@ FactorsDialog::FactorsDialog(const MaterialFactors &factors, QWidget *parent)
     restore->setObjectName(QStringLiteral("cmdRestoreDefaults"));
     // Only the fields change; the store keeps its values until OK.
     connect(restore, &QPushButton::clicked, this, [this] { showFactors(MaterialFactors::defaults()); });
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->addButton(restore, QDialogButtonBox::ResetRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto *column = new QVBoxLayout(this);
-    column->addLayout(form);
-    column->addWidget(buttons);
-    resize(480, sizeHint().height());
+    FormDialog::finish(this, form, 480)->addButton(restore, QDialogButtonBox::ResetRole);
 }
 
 void FactorsDialog::showFactors(const MaterialFactors &factors)
@@ -88,13 +77,10 @@ void FactorsDialog::accept()
 
 std::optional<MaterialFactors> FactorsDialog::edit(QWidget *parent, const MaterialFactors &factors)
 {
-    ModalDialog<FactorsDialog> dialog(factors, parent);
-    if (!dialog.accepted())
-        return std::nullopt;
-    return dialog->factors();
+    return FormDialog::edit(parent, factors, &FactorsDialog::factors);
 }
 
 bool FactorsDialog::editStored(QWidget *parent)
 {
-    return ::editStored<FactorsDialog, MaterialFactors>(parent, QStringLiteral("material factors"));
+    return FormDialog::editStored<FactorsDialog, MaterialFactors>(parent, QStringLiteral("material factors"));
 }

@@ -1,13 +1,11 @@
 #include "shell/JobDetailsDialog.h"
 
-#include "platform/ModalDialog.h"
+#include "shell/FormDialog.h"
 
 #include <QDateEdit>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QVBoxLayout>
 
 JobDetailsDialog::JobDetailsDialog(const JobDetails &details, QWidget *parent) : QDialog(parent)
 {
@@ -34,21 +32,12 @@ JobDetailsDialog::JobDetailsDialog(const JobDetails &details, QWidget *parent) :
     m_remarks->setTabChangesFocus(true);
     form->addRow(QStringLiteral("&Remarks:"), m_remarks);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto *column = new QVBoxLayout(this);
-    column->addLayout(form);
-    column->addWidget(buttons);
-    resize(420, sizeHint().height());
+    FormDialog::finish(this, form, 420);
 }
 
 QLineEdit *JobDetailsDialog::newLine(const QString &name, const QString &text)
 {
-    auto *line = new QLineEdit(text, this);
-    line->setObjectName(name);
-    line->setMaxLength(JobDetails::kMaxLength);
-    return line;
+    return FormDialog::newLine(this, name, text, JobDetails::kMaxLength);
 }
 
 JobDetails JobDetailsDialog::details() const
@@ -61,8 +50,5 @@ JobDetails JobDetailsDialog::details() const
 
 std::optional<JobDetails> JobDetailsDialog::edit(QWidget *parent, const JobDetails &details)
 {
-    ModalDialog<JobDetailsDialog> dialog(details, parent);
-    if (!dialog.accepted())
-        return std::nullopt;
-    return dialog->details();
+    return FormDialog::edit(parent, details, &JobDetailsDialog::details);
 }
