@@ -340,19 +340,7 @@ private slots:
     }
 };
 
-int main(int argc, char **argv)
-{
-    // A later start of the program: it hands its job over to the copy the test runs, and ends.
-    if (qEnvironmentVariableIsSet(kChildJob)) {
-        QApplication app(argc, argv);
-        return Startup::run(app, qEnvironmentVariable(kChildJob));
-    }
-    TestSupport::isolateEnvironment();
-    QApplication app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    TestJobs test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
-
+// A later start of the program: it hands its job over to the copy the test runs, and ends.
+MORTARIX_TEST_MAIN_OR_CHILD(TestJobs, qEnvironmentVariableIsSet(kChildJob),
+                            [](QApplication &app) { return Startup::run(app, qEnvironmentVariable(kChildJob)); })
 #include "tst_jobs.moc"

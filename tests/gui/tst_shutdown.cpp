@@ -269,18 +269,5 @@ private slots:
     }
 };
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsSet(kScenario)) {
-        QApplication app(argc, argv);
-        return runScenario(app);
-    }
-    TestSupport::isolateEnvironment();
-    QApplication app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    TestShutdown test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
-
+MORTARIX_TEST_MAIN_OR_CHILD(TestShutdown, qEnvironmentVariableIsSet(kScenario), runScenario)
 #include "tst_shutdown.moc"

@@ -83,10 +83,15 @@ private:
 
 } // namespace TestSupport
 
-// A test main that isolates settings before the application object exists.
-#define MORTARIX_TEST_MAIN(TestObject)                                                                       \
+// A test main that isolates settings before the application object exists. When `isChild`, the
+// executable was started by its own test as another copy of the program, and runs `child(app)`.
+#define MORTARIX_TEST_MAIN_OR_CHILD(TestObject, isChild, child)                                             \
     int main(int argc, char **argv)                                                                          \
     {                                                                                                        \
+        if (isChild) {                                                                                       \
+            QApplication app(argc, argv);                                                                    \
+            return child(app);                                                                               \
+        }                                                                                                    \
         TestSupport::isolateEnvironment();                                                                   \
         QApplication app(argc, argv);                                                                        \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                             \
@@ -94,3 +99,4 @@ private:
         QTEST_SET_MAIN_SOURCE_PATH                                                                           \
         return QTest::qExec(&tc, argc, argv);                                                                \
     }
+#define MORTARIX_TEST_MAIN(TestObject) MORTARIX_TEST_MAIN_OR_CHILD(TestObject, false, [](QApplication &) { return 0; })
